@@ -1,0 +1,39 @@
+#pragma once
+// The tagged binary encoding of the dictionary payloads. The reader never
+// reads past its block; a read that meets an unexpected tag or runs short
+// fails without advancing.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class FluxBaliseLecteur {
+public:
+    FluxBaliseLecteur(const unsigned char* octets, std::size_t taille);
+    bool LireEntier(std::int32_t& valeur);
+    bool LireReel(float& valeur);
+    bool LireChaine(std::string& valeur);
+    bool LireListe(std::vector<std::string>& valeur);
+    bool LireTable(std::map<std::string, std::string>& valeur);
+    std::size_t Position() const { return position_; }
+
+private:
+    const unsigned char* octets_;
+    std::size_t taille_;
+    std::size_t position_ = 0;
+};
+
+class FluxBaliseEcrivain {
+public:
+    void EcrireEntier(std::int32_t valeur);
+    void EcrireReel(float valeur);
+    void EcrireChaine(const std::string& valeur);
+    void EcrireListe(const std::vector<std::string>& valeur);
+    void EcrireTable(const std::map<std::string, std::string>& valeur);
+    // The finished stream, ending with the 0x00 that follows the last item.
+    const std::vector<unsigned char>& Octets() const { return octets_; }
+
+private:
+    std::vector<unsigned char> octets_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The pipeline that turns an embedded resource into usable bytes:
+// read, decipher (AES-128-OFB), inflate (zlib). Failures give an empty block.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/BlocOctets.h"
+
+inline constexpr std::uint32_t TAILLE_TAMPON_DECHIFFRE = 100000000;
+inline constexpr std::uint32_t FACTEUR_INFLATION = 30;
+
+BlocOctets LireRessource(const char* nom);
+bool ExtraireRessource(const char* nom, const std::string& chemin);
+// `iv` may be null (the default IV); it is read as a NUL-terminated string.
+BlocOctets DechiffrerDonnees(const std::string& cle, const char* iv, const BlocOctets& entree);
+BlocOctets ChargerDonnees(const char* nom, bool inflate, bool decipher, const std::string& cle,
+                          const char* iv);
+// `constante` ends at its first 0x00; `court` is a non-empty C string.
+std::string DeriverCle(const unsigned char* constante, const char* court);
+
+// The pipeline run backwards, for the data builder and test fixtures:
+// deflate (when `deflate`), then encipher (when `chiffrer`) with the same key rules.
+std::vector<unsigned char> EmballerDonnees(const std::vector<unsigned char>& charge, bool deflate,
+                                           bool chiffrer, const std::string& cle, const char* iv);

@@ -1,0 +1,22 @@
+#pragma once
+// The character tables of French text (Windows-1252, one byte a character)
+// and the one-byte functions built on them.
+
+extern const char TableMinuscules[];         // 41 bytes
+extern const char TableMajuscules[];         // 41 bytes
+extern const char TableMajusculesEtendue[];  // 42 bytes
+extern const char TableLettresDeBase[];      // 42 bytes
+extern const char TableAccentuees[];         // 30 bytes
+extern const char TableDesaccentuees[];      // 30 bytes
+extern const char TableVoyelles[];           // 39 bytes
+extern const char TableOrdreAlpha[];         // 110 bytes, collation order
+
+char MinusculeCar(char c);
+char LettreDeBase(char c);  // 'a'..'z', or 0 for anything that is not a table letter
+char SansAccentCar(char c);
+bool EstVoyelle(char c);
+bool EstMajuscule(char c);
+bool EstMinuscule(char c);
+bool EstChiffre(char c);
+bool EstAlphanumerique(char c);
+bool CarSuperieur(char a, char b);  // rank(a) > rank(b) in TableOrdreAlpha

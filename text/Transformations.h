@@ -1,0 +1,16 @@
+#pragma once
+// In-place transforms of NUL-terminated Windows-1252 text, and their forms on
+// owned strings. The in-place forms never allocate and never lengthen the text.
+#include <string>
+
+void Minuscules(char* s);
+std::string Minuscules(const std::string& s);
+void SansAccents(char* s);
+std::string SansAccents(const std::string& s);
+void Elaguer(char* s);
+std::string Elaguer(const std::string& s);
+
+// These lengthen their input, so they exist on owned strings only.
+std::string DoublerApostrophes(const std::string& s);
+std::string SimplifierApostrophes(const std::string& s);
+std::string FinsDeLigneCRLF(const std::string& s);

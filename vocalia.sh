@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Vocalia's one entry point on a Debian 12 machine.
+#   ./vocalia.sh         install what is missing, build the data and the program, start it
+#   ./vocalia.sh test    install what is missing, build everything, run the whole test suite
+#   ./vocalia.sh bench   build and print the benchmarks' figures
+set -euo pipefail
+cd "$(dirname "$0")"
+racine=$(pwd)
+action=${1:-lancer}
+
+paquets=(
+  build-essential cmake ninja-build pkg-config
+  zlib1g-dev libssl-dev libgtest-dev
+  libwxgtk3.2-dev
+  unixodbc unixodbc-dev libsqliteodbc sqlite3
+  stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
+  nodejs
+  xvfb xauth xdotool imagemagick
+)
+
+installer() {
+  local manquants=()
+  for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+  done
+  if ((${#manquants[@]})); then
+    echo "Installation : ${manquants[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+  fi
+  command -v npm >/dev/null || { local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq npm; }
+  if [ -f tools/package.json ] && [ ! -d tools/node_modules ]; then
+    (cd tools && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+}
+
+construire() {  # construire <dossier> [options cmake...]
+  local dossier=$1; shift
+  cmake -S . -B "$dossier" -G Ninja "$@" >/dev/null
+  cmake --build "$dossier"
+}
+
+case "$action" in
+  lancer)
+    installer
+    construire build/release -DCMAKE_BUILD_TYPE=Release
+    exec build/release/shell/vocalia
+    ;;
+  test)
+    installer
+    construire build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCALIA_SANITIZE=ON
+    cd build/test
+    ctest --output-on-failure -j2
+    ;;
+  bench)
+    installer
+    construire build/release -DCMAKE_BUILD_TYPE=Release
+    cmake --build build/release --target bench
+    ;;
+  *)
+    echo "usage: $0 [test|bench]" >&2
+    exit 2
+    ;;
+esac
