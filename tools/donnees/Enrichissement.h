@@ -1,0 +1,34 @@
+#pragma once
+// What the sources beside the Littré add to the dictionary: synonyms from the
+// thesaurus, inflection texts and the inflected-form index from the hunspell
+// dictionary and verbiste, articles for modern words the Littré lacks, and
+// one article per French commune. Everything is Windows-1252.
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "data/Article.h"
+
+struct SourcesEnrichissement {
+    std::string thesaurus = "/usr/share/mythes/thes_fr.dat";
+    std::string hunspellDic = "/usr/share/hunspell/fr.dic";
+    std::string hunspellAff = "/usr/share/hunspell/fr.aff";
+    std::string verbisteVerbes = "/usr/share/verbiste-0.1/verbs-fr.xml";
+    std::string verbisteConjugaisons = "/usr/share/verbiste-0.1/conjugation-fr.xml";
+    std::string communes;  // the commune register's JSON file; empty: no communes
+};
+
+struct BilanEnrichissement {
+    std::size_t motsAvecSynonymes = 0;
+    std::size_t articlesAjoutes = 0;  // words the Littré lacks
+    std::size_t communes = 0;
+    std::size_t formesIndexees = 0;
+    std::string versions;  // the sources' versions, for the data label
+};
+
+// `articles` are the Littré's, unsorted; on return they hold the additions too.
+// `indexFlexions` receives every inflected form that is not itself a headword.
+BilanEnrichissement Enrichir(std::vector<Article>& articles,
+                             std::map<std::string, std::vector<std::string>>& indexFlexions,
+                             const SourcesEnrichissement& sources);
