@@ -12,6 +12,7 @@ struct FormesVerbe {
     // ("indicative" -> "present" -> 6 persons; "imperative" -> "imperative-present" -> 3;
     // "participle" -> "past-participle" -> 4 ...). An empty alternative list: no such form.
     std::map<std::string, std::map<std::string, std::vector<std::vector<std::string>>>> formes;
+    bool hAspire = false;  // "je hais", not "j'hais": no elision before this verb
 };
 
 // False when a file cannot be read or parsed; `verbes` is then empty.
