@@ -19,4 +19,6 @@ bool EstMajuscule(char c);
 bool EstMinuscule(char c);
 bool EstChiffre(char c);
 bool EstAlphanumerique(char c);
+// 1-based position in TableOrdreAlpha, 0 for a byte that is not there.
+int RangAlpha(char c);
 bool CarSuperieur(char a, char b);  // rank(a) > rank(b) in TableOrdreAlpha
