@@ -15,16 +15,14 @@ bool EstBlanc(char c) {
     }
 }
 
-// The owned-string form of an in-place transform: the text stops at its first
-// NUL, as it would in a byte buffer.
+}  // namespace
+
 std::string SurCopie(const std::string& s, void (*transformer)(char*)) {
     std::string copie(s.c_str());
     transformer(copie.data());
     copie.resize(std::strlen(copie.c_str()));
     return copie;
 }
-
-}  // namespace
 
 void Minuscules(char* s) {
     for (; *s; ++s) *s = MinusculeCar(*s);

@@ -3,6 +3,10 @@
 // owned strings. The in-place forms never allocate and never lengthen the text.
 #include <string>
 
+// The owned-string form of any in-place transform: the text stops at its first
+// NUL, as it would in a byte buffer, and the transform must not lengthen it.
+std::string SurCopie(const std::string& s, void (*transformer)(char*));
+
 void Minuscules(char* s);
 std::string Minuscules(const std::string& s);
 void SansAccents(char* s);
