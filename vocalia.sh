@@ -12,7 +12,7 @@ paquets=(
   build-essential cmake ninja-build pkg-config
   zlib1g-dev libssl-dev libgtest-dev
   libwxgtk3.2-dev
-  unixodbc unixodbc-dev libsqliteodbc sqlite3
+  unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev
   stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
   nodejs
   xvfb xauth xdotool imagemagick
@@ -29,6 +29,12 @@ installer() {
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+  fi
+  # The conjugation database is read through the SQLite ODBC driver under this name.
+  if ! odbcinst -q -d -n SQLite3 >/dev/null 2>&1; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo odbcinst -i -d -f /usr/share/sqliteodbc/unixodbc.ini >/dev/null
   fi
   command -v npm >/dev/null || { local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq npm; }
   if [ -f tools/package.json ] && [ ! -d tools/node_modules ]; then

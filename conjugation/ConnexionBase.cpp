@@ -1,0 +1,81 @@
+#include "conjugation/ConnexionBase.h"
+
+const char* const MOT_DE_PASSE_DEFAUT = "plumevolage";
+
+namespace {
+// The SQLite driver creates a missing database file unless told not to; a
+// lookup must never leave an empty database where none was.
+constexpr const char* SANS_CREATION = ";NoCreat=1";
+}  // namespace
+
+std::unique_ptr<ConnexionBase> ConnexionBase::Ouvrir(const std::string& chaine, const std::string& motDePasse) {
+    std::unique_ptr<ConnexionBase> base(new ConnexionBase);
+    base->texteConnexion_ =
+        chaine + SANS_CREATION + ";" + "Pwd=" + (motDePasse.empty() ? MOT_DE_PASSE_DEFAUT : motDePasse);
+    if (SQLAllocEnv(&base->environnement_) != SQL_SUCCESS) base->environnement_ = nullptr;
+    if (base->environnement_ && SQLAllocConnect(base->environnement_, &base->connexion_) != SQL_SUCCESS)
+        base->connexion_ = nullptr;
+    base->dernierCode_ = -1;
+    if (base->connexion_) {
+        // The outcome shows up in the first statement operation.
+        SQLDriverConnect(base->connexion_, nullptr,
+                         reinterpret_cast<SQLCHAR*>(base->texteConnexion_.data()),
+                         SQLSMALLINT(base->texteConnexion_.size()), base->sortieConnexion_,
+                         SQLSMALLINT(sizeof base->sortieConnexion_), nullptr, SQL_DRIVER_NOPROMPT);
+    }
+    return base;
+}
+
+ConnexionBase::~ConnexionBase() { Fermer(); }
+
+int ConnexionBase::Fermer() {
+    LibererInstruction();
+    if (connexion_) {
+        SQLDisconnect(connexion_);
+        SQLFreeConnect(connexion_);
+        connexion_ = nullptr;
+    }
+    if (environnement_) {
+        SQLFreeEnv(environnement_);
+        environnement_ = nullptr;
+    }
+    texteConnexion_.clear();
+    return 0;
+}
+
+bool ConnexionBase::AssurerInstruction() {
+    if (instruction_) return true;
+    if (!connexion_) {
+        dernierCode_ = SQL_INVALID_HANDLE;
+        return false;
+    }
+    SQLSetConnectOption(connexion_, SQL_AUTOCOMMIT, SQL_AUTOCOMMIT_ON);
+    dernierCode_ = SQLAllocStmt(connexion_, &instruction_);
+    if (dernierCode_ != SQL_SUCCESS) {
+        instruction_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool ConnexionBase::LibererInstruction() {
+    if (instruction_) SQLFreeStmt(instruction_, SQL_DROP);
+    instruction_ = nullptr;
+    return true;
+}
+
+bool ConnexionBase::ExecuterDirect(const std::string& sql) {
+    LibererInstruction();
+    if (!AssurerInstruction()) return false;
+    dernierCode_ = SQLExecDirect(instruction_, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())),
+                                 SQLINTEGER(sql.size()));
+    return DernierSucces();
+}
+
+bool ConnexionBase::Preparer(const std::string& sql) {
+    LibererInstruction();
+    if (!AssurerInstruction()) return false;
+    dernierCode_ = SQLPrepare(instruction_, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())),
+                              SQLINTEGER(sql.size()));
+    return DernierSucces();
+}
