@@ -52,3 +52,12 @@ void ChargeOptionsTrace() {
 }
 
 const std::map<std::string, std::string>& OptionsTrace() { return TableOptionsTrace(); }
+
+namespace {
+
+// Loaded before main, as the program has always done. This is harmless that
+// early: the table is a function-local static, the read cannot throw on a
+// missing file, and a program that never traces does not link this file.
+const bool optionsTraceChargees = (ChargeOptionsTrace(), true);
+
+}  // namespace

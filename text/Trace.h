@@ -6,7 +6,8 @@
 
 int Trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Reads "ZephOptionsTrace.cfg" from the current directory, once.
+// Reads "ZephOptionsTrace.cfg" from the current directory, once; already done
+// during static initialisation of any program that uses Trace.
 void ChargeOptionsTrace();
 // Same rules, from any file; replaces the table (used by ChargeOptionsTrace and tests).
 void ChargeOptionsTraceDepuis(const std::string& fichier);

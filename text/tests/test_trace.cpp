@@ -78,6 +78,10 @@ TEST(OptionsTrace, ReglesDuFichier) {
     };
     EXPECT_EQ(OptionsTrace(), attendu);
 
+    // Already loaded during start-up: a later call must not reload or clear the table.
+    ChargeOptionsTrace();
+    EXPECT_EQ(OptionsTrace(), attendu);
+
     // A file that cannot be read leaves the table empty.
     ChargeOptionsTraceDepuis(dossier.Chemin() + "/absent.cfg");
     EXPECT_TRUE(OptionsTrace().empty());
