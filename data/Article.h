@@ -7,6 +7,7 @@
 struct Sens {
     std::string definition;
     std::vector<std::string> exemples;
+    friend bool operator==(const Sens&, const Sens&) = default;
 };
 
 struct Article {
@@ -18,4 +19,5 @@ struct Article {
     std::string synonymes;
     std::string antonymes;
     std::string etymologie;
+    friend bool operator==(const Article&, const Article&) = default;
 };

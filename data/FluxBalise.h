@@ -17,6 +17,7 @@ public:
     bool LireListe(std::vector<std::string>& valeur);
     bool LireTable(std::map<std::string, std::string>& valeur);
     std::size_t Position() const { return position_; }
+    std::size_t Reste() const { return taille_ - position_; }
 
 private:
     const unsigned char* octets_;
@@ -33,7 +34,12 @@ public:
     void EcrireTable(const std::map<std::string, std::string>& valeur);
     // The finished stream, ending with the 0x00 that follows the last item.
     const std::vector<unsigned char>& Octets() const { return octets_; }
+    // Hands the finished stream over; the writer is left empty.
+    std::vector<unsigned char> Prendre() { return std::move(octets_); }
 
 private:
+    void Commencer();
+    void Terminer();
+
     std::vector<unsigned char> octets_;
 };

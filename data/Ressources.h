@@ -16,6 +16,9 @@ bool ExtraireRessource(const char* nom, const std::string& chemin);
 BlocOctets DechiffrerDonnees(const std::string& cle, const char* iv, const BlocOctets& entree);
 BlocOctets ChargerDonnees(const char* nom, bool inflate, bool decipher, const std::string& cle,
                           const char* iv);
+// The inflate step alone: zlib uncompress with a capacity of FACTEUR_INFLATION
+// times the input size; no extra 0x00 after the result.
+BlocOctets InflaterDonnees(const BlocOctets& entree);
 // `constante` ends at its first 0x00; `court` is a non-empty C string.
 std::string DeriverCle(const unsigned char* constante, const char* court);
 

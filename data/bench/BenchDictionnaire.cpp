@@ -1,0 +1,268 @@
+// Figures of the main dictionary: a synthetic dictionary of 80,000 articles
+// (about 100 MB once inflated) goes through the whole pipeline from a file,
+// then the lookups and the full-text search are timed. The full-text search
+// is compared with grep -F -c over the same definitions, one per line.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/Dictionnaire.h"
+#include "data/Ressources.h"
+#include "text/OrdreFrancais.h"
+
+namespace {
+
+constexpr int NOMBRE_ARTICLES = 80000;
+const std::string CLE = "cle-du-banc-d-essai";
+constexpr char IV[] = "iv-du-banc";
+// Rare: put into one definition in about 500. Frequent: a common word of the vocabulary.
+const std::string MOT_RARE = "ornithorynque";
+
+using Horloge = std::chrono::steady_clock;
+
+double Secondes(Horloge::time_point debut) {
+    return std::chrono::duration<double>(Horloge::now() - debut).count();
+}
+
+// Pseudo-French words from syllables, some accented (Windows-1252).
+class Generateur {
+public:
+    explicit Generateur(unsigned graine) : aleatoire_(graine) {
+        for (int i = 0; i < 6000; ++i) vocabulaire_.push_back(Mot(1 + int(Entier(3))));
+    }
+
+    std::string Mot(int syllabes) {
+        static const char* const morceaux[] = {
+            "ba", "be", "bi", "bo", "ca", "ce", "ch", "cha", "che", "co", "da", "de", "di",
+            "do", "fa", "fe", "fi", "ga", "ge", "gu", "la", "le", "li", "lo", "ma", "me",
+            "mi", "mo", "na", "ne", "ni", "no", "pa", "pe", "pi", "po", "qu", "ra", "re",
+            "ri", "ro", "sa", "se", "si", "so", "ta", "te", "ti", "to", "va", "ve", "vi",
+            "ai", "ou", "on", "an", "in", "eu", "\xE9", "\xE8", "\xEA", "\xE0", "\xE7o",
+            "tion", "ment", "eur", "ette", "ique", "age", "isme"};
+        std::string mot;
+        for (int i = 0; i < syllabes; ++i) mot += morceaux[Entier(std::size(morceaux))];
+        return mot;
+    }
+
+    // Zipf-like: the first words of the vocabulary are by far the most used.
+    const std::string& MotCourant() {
+        const double u = Reel();
+        return vocabulaire_[std::size_t(double(vocabulaire_.size()) * u * u * u)];
+    }
+
+    std::string Phrase(int mots) {
+        std::string phrase;
+        for (int i = 0; i < mots; ++i) {
+            if (i) phrase += ' ';
+            phrase += MotCourant();
+        }
+        if (!phrase.empty() && phrase[0] >= 'a' && phrase[0] <= 'z') phrase[0] = char(phrase[0] - 32);
+        return phrase + '.';
+    }
+
+    std::size_t Entier(std::size_t borne) { return std::size_t(aleatoire_() % borne); }
+    double Reel() { return std::uniform_real_distribution<double>(0, 1)(aleatoire_); }
+
+private:
+    std::mt19937 aleatoire_;
+    std::vector<std::string> vocabulaire_;
+};
+
+std::vector<std::string> Titres(Generateur& generateur) {
+    std::vector<std::string> titres;
+    while (titres.size() < std::size_t(NOMBRE_ARTICLES)) {
+        std::string titre = generateur.Mot(2 + int(generateur.Entier(3)));
+        titres.push_back(titre);
+        // Some headwords have several articles.
+        if (generateur.Entier(10) == 0) titres.push_back(titre);
+    }
+    titres.resize(NOMBRE_ARTICLES);
+    std::sort(titres.begin(), titres.end(),
+              [](const std::string& a, const std::string& b) { return MotSuperieur(b, a); });
+    return titres;
+}
+
+Article FaireArticle(Generateur& g, const std::string& titre) {
+    static const char* const categories[] = {"NOM", "VERBE", "ADJ", "ADV", "NOM PROPRE"};
+    Article article;
+    article.mot = titre;
+    article.categorie = categories[g.Entier(std::size(categories))];
+    article.attributs["genre"] = g.Entier(2) ? "masculin" : "f\xE9minin";
+    if (g.Entier(3) == 0) article.attributs["registre"] = "familier";
+    article.etymologie = "Du latin " + g.Mot(3) + ". " + g.Phrase(14);
+    article.flexions = titre + "s, " + titre + "e, " + titre + "es";
+    article.synonymes = g.Phrase(6);
+    article.antonymes = g.Entier(2) ? g.Phrase(2) : "";
+    const int sens = 1 + int(g.Entier(7));
+    for (int i = 0; i < sens; ++i) {
+        Sens un;
+        un.definition = g.Phrase(12 + int(g.Entier(16)));
+        if (g.Entier(500) == 0) un.definition += " Comme un " + MOT_RARE + ".";
+        const int exemples = int(g.Entier(3));
+        for (int e = 0; e < exemples; ++e) un.exemples.push_back(g.Phrase(10 + int(g.Entier(12))));
+        article.sens.push_back(std::move(un));
+    }
+    return article;
+}
+
+bool EcrireFichier(const std::string& chemin, const std::vector<unsigned char>& octets) {
+    std::FILE* fichier = std::fopen(chemin.c_str(), "wb");
+    if (fichier == nullptr) return false;
+    const bool ecrit = std::fwrite(octets.data(), 1, octets.size(), fichier) == octets.size();
+    return std::fclose(fichier) == 0 && ecrit;
+}
+
+// Runs in a child process so that building the data does not count in the
+// parent's peak memory.
+int Fabriquer(const std::string& cheminCharge, const std::string& cheminDefinitions) {
+    Generateur generateur(20261210);
+    std::vector<Article> articles;
+    articles.reserve(NOMBRE_ARTICLES);
+    for (const std::string& titre : Titres(generateur)) articles.push_back(FaireArticle(generateur, titre));
+    const std::vector<unsigned char> charge = EcrireDictionnaire("banc d'essai", articles);
+    std::printf("payload          %10.1f MB inflated", double(charge.size()) / 1e6);
+    const auto debut = Horloge::now();
+    const std::vector<unsigned char> emballee = EmballerDonnees(charge, true, true, CLE, IV);
+    std::printf(", %.1f MB packed (deflate 9 + cipher: %.2f s)\n", double(emballee.size()) / 1e6,
+                Secondes(debut));
+    std::ofstream definitions(cheminDefinitions, std::ios::binary);
+    for (const Article& article : articles)
+        for (const Sens& sens : article.sens) definitions << sens.definition << '\n';
+    definitions.close();
+    return !emballee.empty() && EcrireFichier(cheminCharge, emballee) && definitions ? 0 : 1;
+}
+
+BlocOctets LireFichier(const std::string& chemin) {
+    std::FILE* fichier = std::fopen(chemin.c_str(), "rb");
+    if (fichier == nullptr) return BlocOctets();
+    std::fseek(fichier, 0, SEEK_END);
+    const long taille = std::ftell(fichier);
+    std::fseek(fichier, 0, SEEK_SET);
+    BlocOctets bloc = BlocOctets::Allouer(std::size_t(taille) + 1);
+    const bool lu = taille > 0 && bloc.Capacite() > 0 &&
+                    std::fread(bloc.Donnees(), 1, std::size_t(taille), fichier) == std::size_t(taille);
+    std::fclose(fichier);
+    if (!lu) return BlocOctets();
+    bloc.Donnees()[taille] = 0;
+    bloc.FixerTaille(std::uint32_t(taille));
+    return bloc;
+}
+
+long PicMemoireKo() {
+    std::ifstream etat("/proc/self/status");
+    std::string ligne;
+    while (std::getline(etat, ligne))
+        if (ligne.rfind("VmHWM:", 0) == 0) return std::atol(ligne.c_str() + 6);
+    return -1;
+}
+
+// The search traces every matching definition: keep that off the figures.
+template <typename F>
+auto SansSortieStandard(F&& action) {
+    std::fflush(stdout);
+    const int sauvegarde = dup(1);
+    const int nul = open("/dev/null", O_WRONLY);
+    dup2(nul, 1);
+    auto resultat = action();
+    std::fflush(stdout);
+    dup2(sauvegarde, 1);
+    close(nul);
+    close(sauvegarde);
+    return resultat;
+}
+
+void ComparerAGrep(const std::string& mot, const std::string& cheminDefinitions) {
+    auto debut = Horloge::now();
+    const std::size_t trouves = SansSortieStandard([&] { return RechercherPleinTexte(mot, false).size(); });
+    const double nous = Secondes(debut);
+    const std::string commande = "grep -F -c -- '" + mot + "' '" + cheminDefinitions + "'";
+    debut = Horloge::now();
+    std::FILE* grep = popen(commande.c_str(), "r");
+    long lignes = -1;
+    if (grep != nullptr) {
+        if (std::fscanf(grep, "%ld", &lignes) != 1) lignes = -1;
+        pclose(grep);
+    }
+    const double lui = Secondes(debut);
+    std::printf("full text %-14s %7.1f ms, %zu articles | grep -F -c %7.1f ms, %ld lines | ratio %.2f\n",
+                ("\"" + mot + "\"").c_str(), nous * 1e3, trouves, lui * 1e3, lignes, nous / lui);
+}
+
+}  // namespace
+
+int main() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string dossier = tmp != nullptr && *tmp ? tmp : "/tmp";
+    const std::string cheminCharge = dossier + "/vocalia_bench_dictionnaire.bin";
+    const std::string cheminDefinitions = dossier + "/vocalia_bench_definitions.txt";
+
+    std::fflush(stdout);
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        const int code = Fabriquer(cheminCharge, cheminDefinitions);
+        std::fflush(stdout);
+        _exit(code);
+    }
+    int statut = 0;
+    if (enfant < 0 || waitpid(enfant, &statut, 0) != enfant || !WIFEXITED(statut) ||
+        WEXITSTATUS(statut) != 0) {
+        std::fprintf(stderr, "bench_dictionnaire: cannot build the synthetic data\n");
+        return 1;
+    }
+
+    auto debut = Horloge::now();
+    BlocOctets brut = LireFichier(cheminCharge);
+    std::printf("read file        %10.1f ms (%u bytes)\n", Secondes(debut) * 1e3, brut.Taille());
+    debut = Horloge::now();
+    BlocOctets dechiffre = DechiffrerDonnees(CLE, IV, brut);
+    std::printf("decipher         %10.1f ms\n", Secondes(debut) * 1e3);
+    brut.Liberer();
+    debut = Horloge::now();
+    BlocOctets inflate = InflaterDonnees(dechiffre);
+    std::printf("inflate          %10.1f ms (%u bytes)\n", Secondes(debut) * 1e3, inflate.Taille());
+    dechiffre.Liberer();
+    debut = Horloge::now();
+    const bool charge = ChargerDictionnaireDepuis(inflate.Donnees(), inflate.Taille());
+    std::printf("parse            %10.1f ms (%zu articles%s)\n", Secondes(debut) * 1e3,
+                ArticlesDictionnaire().size(), charge ? "" : ", INCOMPLETE");
+    inflate.Liberer();
+    if (!charge) return 1;
+
+    const std::vector<Article>& articles = ArticlesDictionnaire();
+    std::mt19937 aleatoire(7);
+    constexpr int RECHERCHES = 200000;
+    std::size_t total = 0;
+    debut = Horloge::now();
+    for (int i = 0; i < RECHERCHES; ++i)
+        total += TrouverArticles(articles[aleatoire() % articles.size()].mot).size();
+    std::printf("TrouverArticles  %10.3f us/call (%zu articles copied)\n",
+                Secondes(debut) * 1e6 / RECHERCHES, total);
+    constexpr int FENETRES = 20000;
+    total = 0;
+    debut = Horloge::now();
+    for (int i = 0; i < FENETRES; ++i)
+        total += FenetreMots(articles[aleatoire() % articles.size()].mot).mots.size();
+    std::printf("FenetreMots      %10.3f us/call (%.1f lines on average)\n",
+                Secondes(debut) * 1e6 / FENETRES, double(total) / FENETRES);
+
+    ComparerAGrep(MOT_RARE, cheminDefinitions);
+    ComparerAGrep(articles[0].sens[0].definition.substr(0, 4), cheminDefinitions);
+    debut = Horloge::now();
+    const std::size_t avecExemples =
+        SansSortieStandard([] { return RechercherPleinTexte(MOT_RARE, true).size(); });
+    std::printf("full text with examples %7.1f ms, %zu articles\n", Secondes(debut) * 1e3, avecExemples);
+    std::printf("peak RSS (VmHWM) %10.1f MB\n", double(PicMemoireKo()) / 1024);
+    std::remove(cheminCharge.c_str());
+    std::remove(cheminDefinitions.c_str());
+    return 0;
+}
