@@ -1,0 +1,28 @@
+#pragma once
+// How far a candidate word is from the typed word: the smaller of a
+// positional spelling distance and a sound-plus-subsequence distance.
+// 0 means identical or as close as the measures can tell.
+#include <cstddef>
+#include <map>
+#include <string>
+
+inline constexpr int DISTANCE_PLAFOND = 10000;
+// SousSuiteCommune walks two fixed arrays of 100 positions: it reads at most
+// this many bytes of each string, and ignores the rest.
+inline constexpr std::size_t LONGUEUR_MAX_SOUS_SUITE = 98;
+// A transcription is kept in a 100-byte buffer: at most 99 codes.
+inline constexpr std::size_t CODES_MAX_TRANSCRIPTION = 99;
+
+int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c);
+int DistancePositionnelle(const std::string& a, const std::string& b);
+int CoutPosition(char x, char y);
+int CoutSubstitution(char x, char y);
+// Greedy, not an exact longest common subsequence; walks A first.
+int SousSuiteCommune(const std::string& a, const std::string& b);
+int DistanceSousSuite(const std::string& a, const std::string& b);
+int DistanceSousSuitePonderee(const std::string& a, const std::string& b);
+int DistancePhonetique(const std::string& q, const std::string& c);
+
+// Phonetic distances per unordered word pair, for the whole run.
+std::map<std::string, int>& CachePhonetique();
+std::string ClePaire(const std::string& x, const std::string& y);
