@@ -136,6 +136,13 @@ TEST(DecouperPaires, Cas) {
     EXPECT_EQ(DecouperPaires(" a = 1 ;b=2;", ';', '='), (Table{{"a", "1"}, {"b", "2"}, {"", ""}}));
 }
 
+TEST(DecouperPaires, PieceLimiteeA999Octets) {
+    const auto table = DecouperPaires("k=" + std::string(1200, 'v') + ",b=2", ',', '=');
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table.at("k"), std::string(997, 'v'));
+    EXPECT_EQ(table.at("b"), "2");
+}
+
 TEST(DecouperPaires, SurPlusieursFilsALaFois) {
     std::vector<std::thread> fils;
     std::vector<int> erreurs(4, 0);
