@@ -1,0 +1,3 @@
+#include "conjugation/enregistrements/declinaison.h"
+
+declinaison::~declinaison() = default;
