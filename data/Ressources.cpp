@@ -36,9 +36,13 @@ MaterielChiffre PreparerMateriel(const std::string& cle, const char* iv) {
     if (complete.size() < TAILLE_CLE) complete += BOURRAGE_CLE;
     std::memcpy(materiel.cle, complete.data(), TAILLE_CLE);
     std::memcpy(materiel.iv, IV_PAR_DEFAUT, TAILLE_CHAMP_IV);
-    // Deliberately strncpy: an IV ends at its first 0x00 and the rest of the
+    // strncpy semantics: an IV ends at its first 0x00 and the rest of the
     // field is zeroed, so that every producer of our data agrees on the bytes.
-    if (iv != nullptr) std::strncpy(reinterpret_cast<char*>(materiel.iv), iv, TAILLE_CHAMP_IV);
+    if (iv != nullptr) {
+        const std::size_t longueur = strnlen(iv, TAILLE_CHAMP_IV);
+        std::memcpy(materiel.iv, iv, longueur);
+        std::memset(materiel.iv + longueur, 0, TAILLE_CHAMP_IV - longueur);
+    }
     return materiel;
 }
 
