@@ -125,7 +125,7 @@ int CorrespondanceRegle(const char* mot, const char* motif, int p) {
     }
 }
 
-std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& mot) {
+std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& mot, std::size_t* lus) {
     // The word is read as a C string, like the rules' letters.
     const char* texte = mot.c_str();
     std::string sortie;
@@ -150,6 +150,7 @@ std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& m
             if (*code != CODE_PHONEME_MUET) sortie.push_back(*code);
         p = meilleure;
     }
+    if (lus != nullptr) *lus = static_cast<std::size_t>(p);
     return sortie;
 }
 

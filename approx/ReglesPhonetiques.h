@@ -6,6 +6,7 @@
 // Rule line:  [/]LETTERS[/[CONTEXT]]:SYMBOL[-SYMBOL...]
 //   a leading '/' anchors at the start of the word, a trailing '/' at its end,
 //   '/' CONTEXT requires CONTEXT to follow without consuming it.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,8 +51,10 @@ void AjouterRegles(ReglesPhonetiques& regles, const std::string& texte,
 int CorrespondanceRegle(const char* mot, const char* motif, int p);
 
 // The phoneme codes of `mot` under `regles`, silent phonemes left out. Stops
-// (keeping what it has) where no rule applies.
-std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& mot);
+// (keeping what it has) where no rule applies; `lus`, when given, receives
+// the number of bytes consumed, so a cut-short word can be told apart.
+std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& mot,
+                           std::size_t* lus = nullptr);
 
 // The process-wide rule set and its lazy loading from TOXKRJIUSH.
 ReglesPhonetiques& ReglesCourantes();

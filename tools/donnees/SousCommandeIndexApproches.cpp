@@ -1,0 +1,100 @@
+// vocalia-donnees index-approches --dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]
+// Builds the seven key indexes of the approximate search from every headword
+// of the built main dictionary, with the very key functions the program uses.
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "approx/MateriauCles.h"
+#include "approx/MoteurApproches.h"
+#include "approx/ReglesPhonetiques.h"
+#include "approx/TypesCles.h"
+#include "data/ClesDonnees.h"
+#include "data/Dictionnaire.h"
+#include "data/Ressources.h"
+#include "text/ChargeIndex.h"
+#include "tools/donnees/OutilsApproches.h"
+#include "tools/donnees/SousCommandes.h"
+
+namespace {
+struct Options {
+    std::string dictionnaire;
+    std::string sortie;
+    std::string regles = CheminReglesParDefaut();
+};
+
+bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
+    if (arguments.size() % 2 != 0) return false;
+    for (std::size_t i = 0; i < arguments.size(); i += 2) {
+        if (arguments[i] == "--dictionnaire") options.dictionnaire = arguments[i + 1];
+        else if (arguments[i] == "--sortie") options.sortie = arguments[i + 1];
+        else if (arguments[i] == "--regles") options.regles = arguments[i + 1];
+        else return false;
+    }
+    return !options.dictionnaire.empty() && !options.sortie.empty();
+}
+
+// The headwords, each once, through the program's own pipeline and parser.
+bool LireMotsVedettes(const std::string& chemin, std::vector<std::string>& mots) {
+    if (!EnregistrerFichierCommeRessource(chemin, RESSOURCE_DICTIONNAIRE)) return false;
+    BlocOctets charge = ChargerDonnees(RESSOURCE_DICTIONNAIRE, true, true, CleDictionnaire(),
+                                       IvDictionnaire().c_str());
+    if (charge.Vide() || !ChargerDictionnaireDepuis(charge.Donnees(), charge.Taille())) return false;
+    std::set<std::string> vus;
+    for (const Article& article : ArticlesDictionnaire())
+        if (!article.mot.empty() && vus.insert(article.mot).second) mots.push_back(article.mot);
+    return !mots.empty();
+}
+
+int IndexApproches(const std::vector<std::string>& arguments) {
+    Options options;
+    if (!LireOptions(arguments, options)) {
+        std::fprintf(stderr, "usage: vocalia-donnees index-approches --dictionnaire PWJTHSYUHEKE "
+                             "--sortie DIR [--regles REGLES.txt]\n");
+        return 2;
+    }
+    std::string regles;
+    if (!LireReglesSource(options.regles, regles)) {
+        std::fprintf(stderr, "index-approches : lecture impossible de %s\n", options.regles.c_str());
+        return 1;
+    }
+    InstallerRegles(regles);
+    std::vector<std::string> mots;
+    if (!LireMotsVedettes(options.dictionnaire, mots)) {
+        std::fprintf(stderr, "index-approches : dictionnaire illisible : %s\n", options.dictionnaire.c_str());
+        return 1;
+    }
+    std::error_code erreur;
+    std::filesystem::create_directories(options.sortie, erreur);
+    std::printf("Index des mots approch\xC3\xA9s : %zu mots\n", mots.size());
+    for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) {
+        const TypeCle& ligne = TableTypesCles[type];
+        if (!ligne.actif) continue;
+        // Keys the engine would not look up (under 2 bytes) are not stored.
+        std::map<std::string, std::vector<std::string>> index;
+        std::size_t references = 0;
+        for (const std::string& mot : mots) {
+            const std::string cle = ligne.fonction(mot);
+            if (cle.size() < LONGUEUR_MIN_CLE) continue;
+            index[cle].push_back(mot);
+            ++references;
+        }
+        const std::vector<unsigned char> octets = EmballerDonnees(
+            EcrireChargeIndex(index), true, true, CleIndexApproches(ligne.chaine), ligne.chaine);
+        if (!EcrireFichierAtomique(std::filesystem::path(options.sortie) / ligne.ressource, octets)) {
+            std::fprintf(stderr, "index-approches : \xC3\xA9\x63riture impossible de %s\n", ligne.ressource);
+            return 1;
+        }
+        std::printf("  %-10s %8zu cl\xC3\xA9s %8zu mots index\xC3\xA9s %9zu octets\n", ligne.ressource,
+                    index.size(), references, octets.size());
+    }
+    return 0;
+}
+
+const InscriptionSousCommande inscription(
+    "index-approches", "--dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]: index des mots approch\xC3\xA9s",
+    IndexApproches);
+}  // namespace
