@@ -16,7 +16,13 @@ struct SourcesEnrichissement {
     std::string hunspellAff = "/usr/share/hunspell/fr.aff";
     std::string verbisteVerbes = "/usr/share/verbiste-0.1/verbs-fr.xml";
     std::string verbisteConjugaisons = "/usr/share/verbiste-0.1/conjugation-fr.xml";
-    std::string communes;  // the commune register's JSON file; empty: no communes
+    // The commune register's JSON file (its departements.json beside it); empty: no communes.
+#ifdef VOCALIA_DOSSIER_OUTILS
+    std::string communes =
+        VOCALIA_DOSSIER_OUTILS "/node_modules/@etalab/decoupage-administratif/data/communes.json";
+#else
+    std::string communes;
+#endif
 };
 
 struct BilanEnrichissement {

@@ -1,0 +1,213 @@
+#include "tools/donnees/Enrichissement.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "tools/donnees/Communes.h"
+#include "tools/donnees/Flexions.h"
+#include "tools/donnees/Hunspell.h"
+#include "tools/donnees/Json.h"
+#include "tools/donnees/MotsModernes.h"
+#include "tools/donnees/Thesaurus.h"
+
+#ifndef VOCALIA_VERSIONS_SOURCES
+#define VOCALIA_VERSIONS_SOURCES ""
+#endif
+
+namespace {
+
+// Every category word of an article's category: "NOM ET ADJECTIF" gives NOM and ADJECTIF.
+std::set<std::string> ClesCategories(const std::string& categorie) {
+    std::set<std::string> cles;
+    std::string mot;
+    for (std::size_t i = 0; i <= categorie.size(); ++i) {
+        if (i < categorie.size() && categorie[i] != ' ') {
+            mot += categorie[i];
+            continue;
+        }
+        const std::string cle = CleCategorie(mot);
+        if (!cle.empty() && cle != "ET" && cle != "OU") cles.insert(cle);
+        mot.clear();
+    }
+    return cles;
+}
+
+std::string GenreArticle(const Article& article) {
+    std::string genres;
+    for (const auto& [cle, valeur] : article.attributs) genres += valeur + " ";
+    const bool masculin = genres.find("masculin") != std::string::npos;
+    const bool feminin = genres.find("f\xE9minin") != std::string::npos;
+    if (masculin == feminin) return "";
+    return masculin ? "masculin" : "f\xE9minin";
+}
+
+bool GroupeConvient(const GroupeSynonymes& groupe, const std::set<std::string>& cles) {
+    for (const std::string& c : groupe.categories)
+        if (cles.count(c)) return true;
+    return false;
+}
+
+// Gives each article of a thesaurus headword the groups of its category.
+// Groups whose category no article has (or that have none) go to the first
+// article, unless another article of the word already received groups.
+// Returns the number of headwords that received synonyms.
+std::size_t AttribuerSynonymes(std::vector<Article>& articles,
+                               const std::map<std::string, std::vector<std::size_t>>& parMot,
+                               const std::vector<EntreeThesaurus>& thesaurus) {
+    std::size_t mots = 0;
+    for (const EntreeThesaurus& entree : thesaurus) {
+        const auto trouve = parMot.find(entree.mot);
+        if (trouve == parMot.end()) continue;
+        const std::vector<std::size_t>& indices = trouve->second;
+        std::vector<std::vector<GroupeSynonymes>> recus(indices.size());
+        std::vector<GroupeSynonymes> orphelins;
+        for (const GroupeSynonymes& groupe : entree.groupes) {
+            bool place = false;
+            for (std::size_t k = 0; k < indices.size(); ++k)
+                if (GroupeConvient(groupe, ClesCategories(articles[indices[k]].categorie))) {
+                    recus[k].push_back(groupe);
+                    place = true;
+                }
+            if (!place) orphelins.push_back(groupe);
+        }
+        bool aucun = true;
+        for (const auto& r : recus) aucun &= r.empty();
+        if (aucun) recus[0] = orphelins;
+        bool donne = false;
+        for (std::size_t k = 0; k < indices.size(); ++k) {
+            Article& article = articles[indices[k]];
+            if (recus[k].empty() || !article.synonymes.empty()) continue;
+            article.synonymes = TexteSynonymes(recus[k]);
+            donne = true;
+        }
+        if (donne) ++mots;
+    }
+    return mots;
+}
+
+// The category an added word gets: the spelling dictionary's categories are
+// in order of preference (nouns first); the first the thesaurus confirms
+// wins, else the dictionary's first.
+std::string CategorieAjout(const std::vector<GroupeSynonymes>& groupes, const std::vector<std::string>& connues) {
+    for (const std::string& connue : connues)
+        for (const GroupeSynonymes& groupe : groupes)
+            for (const std::string& c : groupe.categories)
+                if (CleCategorie(connue) == c) return connue;
+    return connues.front();
+}
+
+bool CategoriePrincipale(const std::string& categorie) {
+    return categorie == "NOM" || categorie == "VERBE" || categorie == "ADJECTIF" || categorie == "ADVERBE";
+}
+
+struct Contexte {
+    std::vector<Article>& articles;
+    const TableFlexions& flexions;
+    std::set<std::string> vedettes;
+    std::set<std::string> formesDesVedettes;
+};
+
+void AjouterArticle(Contexte& c, const std::string& mot, const std::vector<GroupeSynonymes>& groupes) {
+    const std::string categorie = CategorieAjout(groupes, c.flexions.Categories(mot));
+    const std::string genre = categorie == "NOM" ? c.flexions.GenreNom(mot) : "";
+    c.articles.push_back(ArticleMotModerne(mot, categorie, genre, groupes));
+    c.vedettes.insert(mot);
+}
+
+// A word deserves an article when the Littré lacks it, it is not merely a
+// form of a headword, and the spelling dictionary knows it as a lemma of a
+// main category: that keeps out misspellings, inflected forms, proper names
+// and the thesaurus's multi-word phrases.
+bool Candidat(const Contexte& c, const std::string& mot) {
+    if (!MotAjoutable(mot) || c.vedettes.count(mot) || c.formesDesVedettes.count(mot)) return false;
+    const auto categories = c.flexions.Categories(mot);
+    return !categories.empty() && CategoriePrincipale(categories.front());
+}
+
+std::size_t AjouterMotsModernes(Contexte& c, const std::vector<EntreeThesaurus>& thesaurus) {
+    const std::size_t avant = c.articles.size();
+    std::set<std::string> tetes;
+    for (const EntreeThesaurus& entree : thesaurus) {
+        tetes.insert(entree.mot);
+        if (Candidat(c, entree.mot)) AjouterArticle(c, entree.mot, entree.groupes);
+    }
+    // Words the thesaurus lists as synonyms of at least two headwords but
+    // never describes itself.
+    for (const auto& [mot, citants] : SynonymesInverses(thesaurus)) {
+        if (citants.size() < 2 || tetes.count(mot) || !Candidat(c, mot)) continue;
+        GroupeSynonymes groupe;
+        groupe.synonymes = citants;
+        AjouterArticle(c, mot, {groupe});
+    }
+    return c.articles.size() - avant;
+}
+
+std::string VersionRegistreCommunes(const std::string& fichierCommunes) {
+    const auto barre = fichierCommunes.find_last_of('/');
+    if (barre == std::string::npos || barre == 0) return "";
+    const auto barreParent = fichierCommunes.find_last_of('/', barre - 1);
+    if (barreParent == std::string::npos) return "";
+    std::ifstream fichier(fichierCommunes.substr(0, barreParent + 1) + "package.json", std::ios::binary);
+    if (!fichier) return "";
+    std::ostringstream tampon;
+    tampon << fichier.rdbuf();
+    ValeurJson paquet;
+    if (!AnalyserJson(tampon.str(), paquet)) return "";
+    return paquet.Texte("version");
+}
+
+}  // namespace
+
+BilanEnrichissement Enrichir(std::vector<Article>& articles,
+                             std::map<std::string, std::vector<std::string>>& indexFlexions,
+                             const SourcesEnrichissement& sources) {
+    BilanEnrichissement bilan;
+    DictionnaireHunspell hunspell;
+    TableFlexions flexions;
+    if (hunspell.Charger(sources.hunspellAff, sources.hunspellDic)) flexions.AjouterHunspell(hunspell);
+    flexions.AjouterPlurielsIrreguliers();
+
+    std::vector<EntreeThesaurus> thesaurus;
+    ChargerThesaurus(sources.thesaurus, thesaurus);
+    CorrigerGroupesDouteux(thesaurus);
+
+    Contexte contexte{articles, flexions, {}, {}};
+    std::map<std::string, std::vector<std::size_t>> parMot;
+    for (std::size_t i = 0; i < articles.size(); ++i) {
+        parMot[articles[i].mot].push_back(i);
+        contexte.vedettes.insert(articles[i].mot);
+    }
+    for (const std::string& vedette : contexte.vedettes)
+        for (const std::string& forme : flexions.Formes(vedette)) contexte.formesDesVedettes.insert(forme);
+
+    bilan.motsAvecSynonymes = AttribuerSynonymes(articles, parMot, thesaurus);
+    bilan.articlesAjoutes = AjouterMotsModernes(contexte, thesaurus);
+    bilan.motsAvecSynonymes += bilan.articlesAjoutes;
+
+    for (Article& article : articles)
+        if (article.flexions.empty())
+            article.flexions = flexions.Texte(article.mot, article.categorie, GenreArticle(article));
+
+    std::string versionCommunes;
+    if (!sources.communes.empty()) {
+        std::vector<Article> communes;
+        if (ChargerCommunes(sources.communes, "", communes)) {
+            bilan.communes = communes.size();
+            for (Article& commune : communes) {
+                contexte.vedettes.insert(commune.mot);
+                articles.push_back(std::move(commune));
+            }
+            versionCommunes = VersionRegistreCommunes(sources.communes);
+        }
+    }
+
+    const std::size_t avant = indexFlexions.size();
+    flexions.Indexer(contexte.vedettes, indexFlexions);
+    bilan.formesIndexees = indexFlexions.size() - avant;
+
+    bilan.versions = VOCALIA_VERSIONS_SOURCES;
+    if (!versionCommunes.empty())
+        bilan.versions += (bilan.versions.empty() ? "" : ", ") + std::string("communes ") + versionCommunes;
+    return bilan;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The inflected forms of every word the hunspell dictionary knows, grouped by
+// lemma and category: the source of the articles' inflection texts and of
+// the inflected-form index. Text is Windows-1252.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class DictionnaireHunspell;
+
+struct FormeFlechie {
+    std::string forme;
+    std::vector<std::string> temps;      // hunspell tense tags: "ipre", "ipsi", "ppas" ...
+    std::vector<std::string> personnes;  // "1sg" ... "3pl"
+    bool masculin = true, feminin = true;     // both when the form is epicene or says nothing
+    bool singulier = true, pluriel = true;    // both when invariable or unsaid
+};
+
+class TableFlexions {
+public:
+    // Every entry of the dictionary with its suffixed forms. The lemma of an
+    // entry is its "st:" field when it has one, else the entry itself.
+    void AjouterHunspell(const DictionnaireHunspell& dictionnaire);
+    // The plurals no affix rule produces (yeux, cieux ...), attached to their singulars.
+    void AjouterPlurielsIrreguliers();
+    void AjouterForme(const std::string& lemme, const std::string& categorie, FormeFlechie forme);
+
+    // "NOM", "ADJECTIF", "VERBE" ... the lemma is known with, in a fixed order
+    // of preference (nouns, verbs, adjectives, adverbs, then the others).
+    std::vector<std::string> Categories(const std::string& lemme) const;
+    bool Connu(const std::string& lemme) const { return lemmes_.count(lemme) != 0; }
+
+    // The inflection text of an article: `categorieArticle` as the dictionary
+    // writes it ("NOM", "VERBE", "ADJECTIF" ..., first word decides);
+    // `genre` "masculin", "f\xE9minin" or empty restricts a noun's forms.
+    // Empty when the lemma has no other form in that category.
+    std::string Texte(const std::string& lemme, const std::string& categorieArticle,
+                      const std::string& genre) const;
+
+    // Adds, for every lemma that is in `vedettes`, each of its forms that is
+    // not itself in `vedettes`: form -> lemmas, without repeats.
+    void Indexer(const std::set<std::string>& vedettes,
+                 std::map<std::string, std::vector<std::string>>& index) const;
+
+    // "masculin" or "f\xE9minin" when the lemma as a noun has that gender
+    // only; empty for nouns of both genders and for unknown words.
+    std::string GenreNom(const std::string& lemme) const;
+
+    // The forms of a lemma that are not the lemma itself, every category.
+    std::set<std::string> Formes(const std::string& lemme) const;
+
+private:
+    // lemma -> category -> forms
+    std::map<std::string, std::map<std::string, std::vector<FormeFlechie>>> lemmes_;
+};
+
+// "NOM" for "Nom", "nom", "NOM MASCULIN", "po:nom" values...: the category
+// key this builder compares, upper case without accents; empty when unknown.
+std::string CleCategorie(const std::string& categorie);

@@ -1,0 +1,36 @@
+#include "tools/donnees/MotsModernes.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Minuscule(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7) || c == 0x9C || c == 0xE6;
+}
+
+}  // namespace
+
+bool MotAjoutable(const std::string& mot) {
+    if (mot.empty() || !Minuscule(static_cast<unsigned char>(mot[0]))) return false;
+    return std::all_of(mot.begin(), mot.end(), [](char c) {
+        const unsigned char o = static_cast<unsigned char>(c);
+        return Minuscule(o) || o == '-' || o == '\'';
+    });
+}
+
+Article ArticleMotModerne(const std::string& mot, const std::string& categorie, const std::string& genre,
+                          const std::vector<GroupeSynonymes>& groupes) {
+    Article article;
+    article.mot = mot;
+    article.categorie = categorie;
+    if (!genre.empty()) article.attributs[CleGenre] = genre;
+    std::string premiers;
+    if (!groupes.empty()) {
+        const auto& synonymes = groupes.front().synonymes;
+        for (std::size_t k = 0; k < synonymes.size() && k < SynonymesDansLeSens; ++k)
+            premiers += (premiers.empty() ? "" : ", ") + synonymes[k];
+    }
+    article.sens.push_back(Sens{"Seuls des synonymes de ce mot sont connus : " + premiers + ".", {}});
+    article.synonymes = TexteSynonymes(groupes);
+    return article;
+}

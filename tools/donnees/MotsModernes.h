@@ -1,0 +1,23 @@
+#pragma once
+// Articles for words the Littré lacks but the thesaurus or the spelling
+// dictionary know (ordinateur, logiciel, courriel ...): their category,
+// their synonyms, and one sense that says only synonyms are known.
+#include <string>
+#include <vector>
+
+#include "data/Article.h"
+#include "tools/donnees/Thesaurus.h"
+
+// The attribute key the Littré articles give a noun's gender under.
+inline constexpr const char* CleGenre = "1genre";
+inline constexpr std::size_t SynonymesDansLeSens = 3;
+
+// `genre` is put in the attributes when not empty. The sense lists the first
+// synonyms of the first group.
+Article ArticleMotModerne(const std::string& mot, const std::string& categorie, const std::string& genre,
+                          const std::vector<GroupeSynonymes>& groupes);
+
+// True for a word that may head an added article: a lower-case letter first
+// (no proper names, numbers or abbreviations), one word (hyphens allowed),
+// no digits.
+bool MotAjoutable(const std::string& mot);

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/MotsModernes.h"
+
+// The whole enrichment on the installed sources, with a handful of articles
+// standing for the Littré's.
+namespace {
+
+Article Littre(const char* mot, const char* categorie, const char* genre = "") {
+    Article article;
+    article.mot = mot;
+    article.categorie = categorie;
+    if (*genre) article.attributs[CleGenre] = genre;
+    article.sens.push_back(Sens{"D\xE9" "finition.", {}});
+    return article;
+}
+
+class EnrichissementReel : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const SourcesEnrichissement sources;
+        if (!std::filesystem::exists(sources.hunspellDic) || !std::filesystem::exists(sources.thesaurus))
+            return;
+        articles = new std::vector<Article>{
+            Littre("maison", "NOM", "f\xE9minin"),   Littre("cheval", "NOM", "masculin"),
+            Littre("beau", "ADJECTIF"),              Littre("\x9C" "il", "NOM", "masculin"),
+            Littre("aimer", "VERBE"),                Littre("finir", "VERBE"),
+            Littre("aller", "VERBE"),                Littre("aller", "NOM", "masculin"),
+            Littre("belle", "NOM", "f\xE9minin"),
+        };
+        index = new std::map<std::string, std::vector<std::string>>;
+        bilan = new BilanEnrichissement(Enrichir(*articles, *index, sources));
+        communesAttendues = !sources.communes.empty() && std::filesystem::exists(sources.communes);
+    }
+    static void TearDownTestSuite() {
+        delete articles;
+        delete index;
+        delete bilan;
+    }
+    void SetUp() override {
+        if (!articles) GTEST_SKIP() << "hunspell-fr-comprehensive or mythes-fr not installed";
+    }
+    static const Article* Trouver(const std::string& mot, const std::string& categorie = "") {
+        for (const Article& a : *articles)
+            if (a.mot == mot && (categorie.empty() || a.categorie == categorie)) return &a;
+        return nullptr;
+    }
+    static std::vector<Article>* articles;
+    static std::map<std::string, std::vector<std::string>>* index;
+    static BilanEnrichissement* bilan;
+    static bool communesAttendues;
+};
+std::vector<Article>* EnrichissementReel::articles = nullptr;
+std::map<std::string, std::vector<std::string>>* EnrichissementReel::index = nullptr;
+BilanEnrichissement* EnrichissementReel::bilan = nullptr;
+bool EnrichissementReel::communesAttendues = false;
+
+TEST_F(EnrichissementReel, InflectedFormsLeadToTheirHeadwords) {
+    const std::pair<const char*, const char*> exemples[] = {
+        {"maisons", "maison"}, {"chevaux", "cheval"}, {"belles", "beau"},
+        {"yeux", "\x9C" "il"}, {"aimions", "aimer"},   {"finissons", "finir"},
+        {"all\xE8rent", "aller"}, {"bel", "beau"},    {"fini", "finir"},
+    };
+    for (const auto& [forme, vedette] : exemples) {
+        SCOPED_TRACE(forme);
+        const auto trouve = index->find(forme);
+        ASSERT_NE(trouve, index->end());
+        EXPECT_NE(std::find(trouve->second.begin(), trouve->second.end(), vedette), trouve->second.end());
+    }
+    // Headwords are never keys, however many lemmas they are forms of.
+    for (const char* vedette : {"belle", "maison", "aller", "ordinateur"}) EXPECT_EQ(index->count(vedette), 0u) << vedette;
+    EXPECT_GT(bilan->formesIndexees, 0u);
+}
+
+TEST_F(EnrichissementReel, ArticlesReceiveInflectionsAndSynonyms) {
+    EXPECT_EQ(Trouver("cheval")->flexions, "pluriel : chevaux");
+    EXPECT_EQ(Trouver("\x9C" "il")->flexions, "pluriel : yeux");
+    EXPECT_EQ(Trouver("beau")->flexions.rfind("masculin : beau, bel ; f\xE9minin : belle", 0), 0u)
+        << Trouver("beau")->flexions;
+    EXPECT_NE(Trouver("finir")->flexions.find("nous finissons"), std::string::npos) << Trouver("finir")->flexions;
+    EXPECT_NE(Trouver("aller", "VERBE")->flexions.find("ils all\xE8rent"), std::string::npos);
+    // maison is a noun in the thesaurus; its synonyms reach the noun article.
+    EXPECT_NE(Trouver("maison")->synonymes.find("demeure"), std::string::npos);
+    // The thesaurus has no verb group for "aller": the verb article gets none of the noun's.
+    EXPECT_GE(bilan->motsAvecSynonymes, 3u);
+}
+
+TEST_F(EnrichissementReel, ModernWordsGetAnArticle) {
+    for (const char* mot : {"ordinateur", "logiciel", "t\xE9l\xE9phone", "courriel"}) {
+        SCOPED_TRACE(mot);
+        const Article* article = Trouver(mot);
+        ASSERT_NE(article, nullptr);
+        ASSERT_EQ(article->sens.size(), 1u);
+        EXPECT_EQ(article->sens[0].definition.rfind("Seuls des synonymes de ce mot sont connus : ", 0), 0u);
+        EXPECT_FALSE(article->synonymes.empty());
+        EXPECT_EQ(article->categorie, "NOM");
+    }
+    EXPECT_EQ(Trouver("ordinateur")->attributs.at(CleGenre), "masculin");
+    // The misfiled "(?)" group of courriel (walls) is not what the article shows.
+    EXPECT_EQ(Trouver("courriel")->synonymes.find("mur"), std::string::npos) << Trouver("courriel")->synonymes;
+    // Inflected forms of existing headwords are not words to add.
+    EXPECT_EQ(Trouver("maisons"), nullptr);
+    EXPECT_EQ(Trouver("abandonne"), nullptr);
+    EXPECT_GT(bilan->articlesAjoutes, 1000u);
+}
+
+TEST_F(EnrichissementReel, CommunesAreAddedWhenTheRegisterIsInstalled) {
+    if (!communesAttendues) GTEST_SKIP() << "the commune register is not installed (npm ci in tools/)";
+    EXPECT_GT(bilan->communes, 30000u);
+    const Article* amiens = Trouver("Amiens");
+    ASSERT_NE(amiens, nullptr);
+    EXPECT_EQ(amiens->categorie, "NOM PROPRE");
+    EXPECT_EQ(amiens->sens.at(0).definition, "Commune fran\xE7" "aise du d\xE9partement de la Somme (80).");
+    EXPECT_NE(bilan->versions.find("communes "), std::string::npos) << bilan->versions;
+}
+
+}  // namespace
