@@ -30,9 +30,15 @@ struct FenetreListe {
     std::vector<std::string> mots;
     int selection = 0;
 };
+// The headwords from 3 x `avant` records before the word to 3 x `apres` after
+// it, one line per run of equal headwords. A word after the last headword is
+// centred on the last record; any other missing word gives an empty list.
 FenetreListe FenetreMots(const std::string& mot, int apres = 30, int avant = 20);
 
 std::optional<std::string> ResoudreMot(const std::string& mot);
+// Headwords of the articles whose definitions (and examples, when asked)
+// contain `mot` byte for byte; one "SENS: [...]" trace line per article matched
+// by a definition. An empty `mot` matches nothing.
 std::vector<std::string> RechercherPleinTexte(const std::string& mot, bool dansExemples);
 
 // The payload writer, for the data builder and fixtures.

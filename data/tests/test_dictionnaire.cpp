@@ -122,7 +122,6 @@ TEST(ChargerDictionnaireDepuis, CountLargerOrNegativeFails) {
     flux.EcrireReel(0.0f);
     flux.EcrireChaine("e");
     flux.EcrireEntier(3);
-    FluxBaliseEcrivain negatif = flux;
     for (const char* mot : {"a", "b"}) {
         flux.EcrireChaine(mot);
         flux.EcrireChaine("NOM");
