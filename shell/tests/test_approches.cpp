@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "approx/MateriauCles.h"
+#include "approx/MoteurApproches.h"
+#include "approx/TypesCles.h"
+#include "approx/lexique/NumerosLexique.h"
+#include "approx/lexique/tests/EnvironnementEssai.h"
+#include "approx/tests/RessourcesEssai.h"
+#include "data/Dictionnaire.h"
+#include "data/Ressources.h"
+#include "platform/dialogue/SansEcran.h"
+#include "shell/DialogueThesaurus.h"
+#include "shell/Identifiants.h"
+#include "shell/RenduArticle.h"
+#include "shell/tests/Fixture.h"
+#include "text/ChargeIndex.h"
+#include "text/tests/DossierEssai.h"
+
+namespace {
+
+using Mots = std::vector<std::string>;
+
+// One enabled kind gets an index; the others have no resource and add nothing.
+constexpr const char* RESSOURCE_INDEX = "MAPFIN3";
+
+const TypeCle& TypeIndexe() {
+    for (const TypeCle& type : TableTypesCles)
+        if (type.ressource && std::string(type.ressource) == RESSOURCE_INDEX) return type;
+    return TableTypesCles[NOMBRE_TYPES_CLES];
+}
+
+// The words the test index stores under the key of "filosofie".
+Mots MotsIndexes() { return {"philosophie", "philosophe", "filou"}; }
+
+void EnregistrerIndexEssai() {
+    static bool fait = false;
+    if (fait) return;
+    fait = true;
+    const TypeCle& type = TypeIndexe();
+    const std::map<std::string, Mots> contenu = {{type.fonction("filosofie"), MotsIndexes()}};
+    EnregistrerRessourceEssai(RESSOURCE_INDEX, EmballerDonnees(EcrireChargeIndex(contenu), true, true,
+                                                               CleIndexApproches(type.chaine), type.chaine));
+}
+
+std::vector<Article> Articles() {
+    return {FaireArticle("filou", "NOM", {"Voleur adroit."}),
+            FaireArticle("maison", "NOM", {"B\xE2timent servant d'habitation."}),
+            FaireArticle("philosophe", "NOM", {"Celui qui s'applique \xE0 la philosophie."}),
+            FaireArticle("philosophie", "NOM", {"Amour de la sagesse."}),
+            FaireArticle("zoo", "NOM", {"Jardin o\xF9 l'on montre des animaux."})};
+}
+
+class Approches : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(TypeIndexe().fonction, nullptr);
+        ASSERT_TRUE(TypeIndexe().actif);
+        EnregistrerIndexEssai();
+        ASSERT_TRUE(ChargerFixture(Articles(), {}));
+        DefinirInterface(&interface);
+        ASSERT_TRUE(dialogue.Creer());
+        fenetre = static_cast<FenetreSansEcran*>(dialogue.Fenetre());
+    }
+    void TearDown() override { DefinirInterface(nullptr); }
+
+    void Saisir(const std::string& mot) { fenetre->Saisir(IDC_MOT, mot); }
+    std::vector<std::string> Lignes() const {
+        std::vector<std::string> lignes;
+        for (int i = 0; i < fenetre->ListeNombre(IDC_LISTE); ++i) lignes.push_back(fenetre->ListeLigne(IDC_LISTE, i));
+        return lignes;
+    }
+    std::string Rendu(const std::string& mot) const { return TexteDuMot(TrouverArticles(mot), dialogue.Options()).texte; }
+
+    // The lexicon looks for a database "toto" in the current folder: it must
+    // not make one there.
+    DossierEssai courant;
+    DossierCourantEssai dans{courant.Chemin()};
+    DossierEssai donnees;
+    VariableEssai xdg{"XDG_DATA_HOME", donnees.Chemin()};
+    InterfaceSansEcran interface;
+    DialogueThesaurus dialogue;
+    FenetreSansEcran* fenetre = nullptr;
+};
+
+TEST_F(Approches, ResultatsListesEnModeApprochesEtPremierMontre) {
+    Saisir("filosofie");
+    fenetre->Cliquer(IDC_APPROCHES);
+    EXPECT_EQ(dialogue.Mode(), ModeListe::Approches);
+    EXPECT_EQ(fenetre->Texte(IDC_TYPE_LISTE), "Approch\xE9s");
+    // The engine's own answer, in its order, with the distance ranking on.
+    LexiqueMinimal lexique;
+    const Mots attendus = MoteurApproches(&lexique).RechercherApproches("filosofie");
+    ASSERT_FALSE(attendus.empty());
+    EXPECT_EQ(Lignes(), attendus);
+    EXPECT_NE(std::find(attendus.begin(), attendus.end(), "philosophie"), attendus.end());
+    EXPECT_EQ(fenetre->ListeSelection(IDC_LISTE), 0);
+    EXPECT_EQ(fenetre->Texte(IDC_DEFINITION), Rendu(attendus.front()));
+    EXPECT_NE(fenetre->Texte(IDC_DEFINITION), "");
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), attendus.front());
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "filosofie");  // the typed word stays
+    EXPECT_TRUE(dialogue.Historique().empty());       // and goes to no history
+    EXPECT_TRUE(interface.Journal().empty());
+    EXPECT_GT(interface.NombreAttentes(), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(courant.Chemin())) << "a lexicon database was created";
+}
+
+TEST_F(Approches, SansResultatMessageEtListeGardee) {
+    Saisir("maison");
+    fenetre->Cliquer(IDC_RECHERCHER);
+    const Mots avant = Lignes();
+    ASSERT_FALSE(avant.empty());
+    ASSERT_NE(fenetre->Texte(IDC_DEFINITION), "");
+    for (const char* mot : {"xqxqxq", ""}) {
+        SCOPED_TRACE(mot);
+        interface.ViderJournal();
+        Saisir(mot);
+        fenetre->Cliquer(IDC_APPROCHES);
+        ASSERT_EQ(interface.Journal().size(), 1u);
+        const EvenementInterface& message = interface.Journal()[0];
+        EXPECT_EQ(message.type, EvenementInterface::Type::Message);
+        EXPECT_EQ(message.titre, "Vocalia - recherche de mot approch\xE9");
+        EXPECT_EQ(message.texte, "Aucun mot approch\xE9 n'a \xE9t\xE9 trouv\xE9");
+        EXPECT_EQ(message.icone, Icone::Information);
+        EXPECT_EQ(fenetre->Texte(IDC_DEFINITION), "");
+        EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "");
+        EXPECT_EQ(Lignes(), avant);
+        EXPECT_EQ(dialogue.Mode(), ModeListe::Dictionnaire);
+        EXPECT_EQ(fenetre->Texte(IDC_TYPE_LISTE), "Dictionnaire");
+    }
+}
+
+TEST_F(Approches, LexiqueCreeUneFoisPourLaDureeDuProgramme) {
+    Saisir("filosofie");
+    fenetre->Cliquer(IDC_APPROCHES);
+    dictionnaire* const lexique = LexiqueCourant();
+    ASSERT_NE(lexique, nullptr);
+    Saisir("xqxqxq");
+    fenetre->Cliquer(IDC_APPROCHES);
+    Saisir("filosofie");
+    fenetre->Cliquer(IDC_APPROCHES);
+    EXPECT_EQ(LexiqueCourant(), lexique);
+    // A later lookup leaves the mode.
+    Saisir("maison");
+    fenetre->Cliquer(IDC_RECHERCHER);
+    EXPECT_EQ(dialogue.Mode(), ModeListe::Dictionnaire);
+}
+
+}  // namespace
