@@ -1,5 +1,7 @@
 #include "data/tests/ContenuEssais.h"
 
+#include <algorithm>
+
 #include "data/Ressources.h"
 
 std::vector<unsigned char> OctetsPseudoAleatoires(std::size_t nombre, std::uint32_t graine) {
@@ -23,8 +25,8 @@ std::vector<unsigned char> ChargeInflation(std::size_t excedent, std::vector<uns
     const std::vector<unsigned char> aleatoires =
         OctetsPseudoAleatoires(OCTETS_ALEATOIRES_INFLATION, GRAINE_INFLATION);
     auto construire = [&aleatoires](std::size_t zeros) {
-        std::vector<unsigned char> charge = aleatoires;
-        charge.resize(charge.size() + zeros, 0);
+        std::vector<unsigned char> charge(aleatoires.size() + zeros, 0);
+        std::copy(aleatoires.begin(), aleatoires.end(), charge.begin());
         return charge;
     };
     // The deflated size grows by about one byte per few hundred zeros, so
