@@ -24,5 +24,8 @@ std::string DeriverCle(const unsigned char* constante, const char* court);
 
 // The pipeline run backwards, for the data builder and test fixtures:
 // deflate (when `deflate`), then encipher (when `chiffrer`) with the same key rules.
+// Empty when the result could not be read back: a payload that inflates to more
+// than FACTEUR_INFLATION times its deflated size, or a deciphered size over
+// TAILLE_TAMPON_DECHIFFRE.
 std::vector<unsigned char> EmballerDonnees(const std::vector<unsigned char>& charge, bool deflate,
                                            bool chiffrer, const std::string& cle, const char* iv);
