@@ -175,9 +175,6 @@ std::vector<unsigned char> EmballerDonnees(const std::vector<unsigned char>& cha
         if (compress2(donnees.data(), &longueur, charge.data(), uLong(charge.size()), 9) != Z_OK)
             return {};
         donnees.resize(longueur);
-        // The reader inflates into 30 times the packed size and no more:
-        // refuse to make what it could not read back.
-        if (charge.size() > FACTEUR_INFLATION * donnees.size()) return {};
     } else {
         donnees = charge;
     }

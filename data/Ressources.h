@@ -24,8 +24,9 @@ std::string DeriverCle(const unsigned char* constante, const char* court);
 
 // The pipeline run backwards, for the data builder and test fixtures:
 // deflate (when `deflate`), then encipher (when `chiffrer`) with the same key rules.
-// Empty when the result could not be read back: a payload that inflates to more
-// than FACTEUR_INFLATION times its deflated size, or a deciphered size over
-// TAILLE_TAMPON_DECHIFFRE.
+// Empty on failure, and when enciphering more than TAILLE_TAMPON_DECHIFFRE bytes.
+// Not checked here: ChargerDonnees inflates into FACTEUR_INFLATION times the
+// deflated size, so a payload that compresses better than that cannot be read
+// back through it (other readers have capacities of their own).
 std::vector<unsigned char> EmballerDonnees(const std::vector<unsigned char>& charge, bool deflate,
                                            bool chiffrer, const std::string& cle, const char* iv);
