@@ -138,7 +138,7 @@ void FenetreWx::SurTouche(wxKeyEvent& evenement) {
     }
     if ((touche == WXK_RETURN || touche == WXK_NUMPAD_ENTER) && boutonDefaut_ != 0) {
         wxWindow* focus = wxWindow::FindFocus();
-        if (!wxDynamicCast(focus, wxButton) && EstActif(boutonDefaut_)) {
+        if (!dynamic_cast<wxButton*>(focus) && EstActif(boutonDefaut_)) {
             dialogue_.Notifier(boutonDefaut_, Notification::Clic);
             return;
         }
@@ -204,7 +204,8 @@ void FenetreWx::Sonder(int id) const {
     const std::string temporaire = std::string(fichier) + ".tmp";
     std::FILE* f = std::fopen(temporaire.c_str(), "wb");
     if (!f) return;
-    const wxScopedCharBuffer utf8 = static_cast<wxTextCtrl*>(c->fenetre)->GetValue().utf8_str();
+    const wxString valeur = static_cast<wxTextCtrl*>(c->fenetre)->GetValue();
+    const wxScopedCharBuffer utf8 = valeur.utf8_str();  // points into `valeur`
     std::fwrite(utf8.data(), 1, utf8.length(), f);
     std::fclose(f);
     std::rename(temporaire.c_str(), fichier);

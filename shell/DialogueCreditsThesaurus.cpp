@@ -1,0 +1,5 @@
+#include "shell/DialogueCreditsThesaurus.h"
+
+#include "shell/ModelesDialogues.h"
+
+DialogueCreditsThesaurus::DialogueCreditsThesaurus() : Dialogue(ModeleCredits()) {}

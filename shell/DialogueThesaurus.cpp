@@ -1,0 +1,293 @@
+#include "shell/DialogueThesaurus.h"
+
+#include "data/Dictionnaire.h"
+#include "data/IndexFlexions.h"
+#include "platform/dialogue/EchangeDonnees.h"
+#include "platform/dialogue/InterfaceUtilisateur.h"
+#include "shell/DialogueAideThesaurus.h"
+#include "shell/Identifiants.h"
+#include "shell/ModelesDialogues.h"
+#include "shell/RenduArticle.h"
+#include "shell/SourcesDonnees.h"
+#include "text/Transformations.h"
+
+namespace {
+constexpr int MOTS_APRES = 30;
+constexpr int MOTS_AVANT = 20;
+// The dictionary list is rebuilt when the selection comes this close to either end.
+constexpr int MARGE_RECENTRAGE = 5;
+
+const char* TexteDuMode(ModeListe mode) {
+    switch (mode) {
+        case ModeListe::Dictionnaire: return "Dictionnaire";
+        case ModeListe::Historique: return "Historique";
+        case ModeListe::RecTexte: return "Rec. texte";
+        case ModeListe::Approches: return "Approch\xE9s";
+    }
+    return "";
+}
+}  // namespace
+
+DialogueThesaurus::DialogueThesaurus() : Dialogue(ModeleThesaurus()) { AssocierCommandes(); }
+
+void DialogueThesaurus::AssocierCommandes() {
+    Associer(IDC_RECHERCHER, Notification::Clic, [this] { Rechercher(); });
+    Associer(IDC_LISTE, Notification::SelectionChangee, [this] { ChoisirDansListe(); });
+    Associer(IDC_RECULER, Notification::Clic, [this] { Reculer(); });
+    Associer(IDC_AVANCER, Notification::Clic, [this] { Avancer(); });
+    Associer(IDC_HISTORIQUE, Notification::Clic, [this] { MontrerHistorique(); });
+    Associer(IDC_EFFACER, Notification::Clic, [this] { EffacerHistorique(); });
+    Associer(IDC_PLEIN_TEXTE, Notification::Clic, [this] { ChercherPleinTexte(); });
+    Associer(IDC_APPROCHES, Notification::Clic, [this] { ChercherApproches(); });
+    for (int id : {IDC_VIEILLI, IDC_VILLES, IDC_ARGOT, IDC_ETYMOLOGIE, IDC_SYNONYMES, IDC_ANTONYMES, IDC_FLEXIONS})
+        Associer(id, Notification::Clic, [this] { AfficherMotChoisi(); });
+    Associer(IDC_CONJUGAISON, Notification::Clic, [this] { MontrerConjugaison(); });
+    Associer(IDC_AIDE, Notification::Clic, [this] { MontrerAide(); });
+    Associer(IDC_TOUJOURS_VISIBLE, Notification::Clic, [this] { BasculerToujoursVisible(); });
+    Associer(IDC_LIEN_CONDITIONS, Notification::Clic, [this] { OuvrirConditions(); });
+    Associer(IDC_LIEN_ARTICLE, Notification::Clic, [this] { OuvrirArticleEnLigne(); });
+}
+
+void DialogueThesaurus::DoDataExchange(EchangeDonnees& dx) {
+    dx.Texte(IDC_MOT, texteMot_);
+    dx.Texte(IDC_DEFINITION, texteDefinition_);
+    dx.Texte(IDC_TYPE_LISTE, texteTypeListe_);
+    dx.Texte(IDC_MOT_CHOISI, texteMotChoisi_);
+    dx.Coche(IDC_VILLES, cocheVilles_);
+    dx.Coche(IDC_VIEILLI, cocheVieilli_);
+    dx.Coche(IDC_ARGOT, cocheArgot_);
+    dx.Coche(IDC_ETYMOLOGIE, cocheEtymologie_);
+    dx.Coche(IDC_SYNONYMES, cocheSynonymes_);
+    dx.Coche(IDC_ANTONYMES, cocheAntonymes_);
+    dx.Coche(IDC_FLEXIONS, cocheFlexions_);
+    dx.Coche(IDC_DANS_EXEMPLES, cocheDansExemples_);
+}
+
+bool DialogueThesaurus::OnInitDialog() {
+    Dialogue::OnInitDialog();
+    DefinirTitre("Vocalia +");
+    ActiverControles();
+    PasserEnMode(ModeListe::Dictionnaire);
+    SousClasser(IDC_DEFINITION, editionDefinition_);
+    editionDefinition_.DefinirProprietaire(this);
+    DonnerFocus(IDC_MOT);
+    return false;  // the focus is set
+}
+
+// Read from the controls themselves, so that a box ticked while no word is
+// shown still counts at the next list update.
+OptionsFiltre DialogueThesaurus::Options() const {
+    OptionsFiltre o;
+    o.TypesExclus["villeshabitants"] = CocheControle(IDC_VILLES) != 0;
+    o.TypesExclus["vieilli"] = CocheControle(IDC_VIEILLI) != 0;
+    o.TypesExclus["argot"] = CocheControle(IDC_ARGOT) != 0;
+    o.DetailsInclus["flexions"] = CocheControle(IDC_FLEXIONS) != 0;
+    o.DetailsInclus["etymologie"] = CocheControle(IDC_ETYMOLOGIE) != 0;
+    o.DetailsInclus["synonymes"] = CocheControle(IDC_SYNONYMES) != 0;
+    o.DetailsInclus["antonymes"] = CocheControle(IDC_ANTONYMES) != 0;
+    return o;
+}
+
+void DialogueThesaurus::PasserEnMode(ModeListe mode) {
+    MettreAJourDonnees(true);
+    mode_ = mode;
+    texteTypeListe_ = TexteDuMode(mode);
+    MettreAJourDonnees(false);
+    Activer(IDC_EFFACER, mode == ModeListe::Historique);
+}
+
+// Every control, "conjugaison" included; "effacer" keeps its state, which
+// only the list mode decides.
+void DialogueThesaurus::ActiverControles() {
+    const bool effacer = EstActif(IDC_EFFACER);
+    ActiverTout();
+    Activer(IDC_EFFACER, effacer);
+}
+
+void DialogueThesaurus::MettreMotDansLaBoite(const std::string& mot) {
+    MettreAJourDonnees(true);
+    texteMot_ = mot;
+    MettreAJourDonnees(false);
+}
+
+bool DialogueThesaurus::AfficherMot(std::string mot) {
+    MettreAJourDonnees(true);
+    if (mot.empty()) {
+        texteDefinition_.clear();
+        texteMotChoisi_.clear();
+        MettreAJourDonnees(false);
+        Activer(IDC_CONJUGAISON, false);
+        return true;
+    }
+    std::vector<Article> articles = TrouverArticles(mot);
+    if (articles.empty()) articles = TrouverArticlesSequentiel(mot);
+    const OptionsFiltre options = Options();
+    articles = FiltrerArticles(articles, options.TypesExclus);
+    if (articles.empty()) {
+        Activer(IDC_CONJUGAISON, false);
+        return false;
+    }
+    const TexteRendu rendu = TexteDuMot(articles, options);
+    motChoisi_ = mot;
+    texteDefinition_ = rendu.texte;
+    texteMotChoisi_ = mot;
+    MettreAJourDonnees(false);
+    Activer(IDC_CONJUGAISON, rendu.verbe);
+    return true;
+}
+
+// No fallback and no article filter here: an article whose senses are all
+// hidden still shows its category line and details.
+void DialogueThesaurus::AfficherMotChoisi() {
+    if (motChoisi_.empty()) return;
+    MettreAJourDonnees(true);
+    const TexteRendu rendu = TexteDuMot(TrouverArticles(motChoisi_), Options());
+    texteDefinition_ = rendu.texte;
+    texteMotChoisi_ = motChoisi_;
+    MettreAJourDonnees(false);
+    Activer(IDC_CONJUGAISON, rendu.verbe);
+}
+
+bool DialogueThesaurus::AfficherListe(const std::vector<std::string>& mots, int selection) {
+    if (mots.empty() || selection < 0 || selection >= static_cast<int>(mots.size())) return false;
+    const std::string retenu = mots[static_cast<std::size_t>(selection)];
+    const std::vector<std::string> filtres = FiltrerMots(mots, Options().TypesExclus);
+    if (filtres != contenuListe_) {
+        ListeVider(IDC_LISTE);
+        for (const std::string& m : filtres) ListeAjouter(IDC_LISTE, m);
+        contenuListe_ = filtres;
+    }
+    int ligne = selection;
+    for (std::size_t i = 0; i < filtres.size(); ++i) {
+        if (filtres[i] == retenu) {
+            ligne = static_cast<int>(i);
+            break;
+        }
+    }
+    // The line is checked rather than the requested index: after filtering
+    // the remembered word can sit on a line below an index the list no longer has.
+    if (ligne < ListeNombre(IDC_LISTE)) ListeSelectionner(IDC_LISTE, ligne);
+    return true;
+}
+
+bool DialogueThesaurus::AfficherFenetreDictionnaire(const std::string& mot) {
+    if (mot.empty()) return false;
+    const FenetreListe fenetre = FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
+    return AfficherListe(fenetre.mots, fenetre.selection);
+}
+
+void DialogueThesaurus::AjouterHistorique(const std::string& mot) {
+    if (!historique_.empty() && historique_.back() == mot) return;
+    historique_.push_back(mot);
+    indexHistorique_ = static_cast<int>(historique_.size()) - 1;
+}
+
+bool DialogueThesaurus::NaviguerVers(const std::string& mot) {
+    const std::optional<std::string> resolu = ResoudreMot(mot);
+    if (!resolu) return false;
+    MettreMotDansLaBoite(*resolu);
+    AfficherMot(*resolu);
+    AfficherFenetreDictionnaire(*resolu);
+    if (mode_ != ModeListe::Historique) AjouterHistorique(*resolu);
+    return true;
+}
+
+void DialogueThesaurus::RecentrerListe() {
+    const int selection = ListeSelection(IDC_LISTE);
+    if (selection < 0) return;
+    const std::string texte = Elaguer(ListeLigne(IDC_LISTE, selection));
+    const int nombre = static_cast<int>(contenuListe_.size());
+    if (selection < MARGE_RECENTRAGE || (nombre > 0 && selection >= nombre - MARGE_RECENTRAGE)) {
+        const FenetreListe fenetre = FenetreMots(texte, MOTS_APRES, MOTS_AVANT);
+        AfficherListe(fenetre.mots, fenetre.selection);
+    }
+}
+
+void DialogueThesaurus::Rechercher() {
+    MettreAJourDonnees(true);
+    const std::string mot = texteMot_;
+    PasserEnMode(ModeListe::Dictionnaire);
+    if (AfficherMot(mot)) {
+        AfficherFenetreDictionnaire(mot);
+        AjouterHistorique(mot);
+        return;
+    }
+    const std::optional<std::vector<std::string>> lemmes = Lemmes(mot);
+    if (lemmes && !lemmes->empty()) AfficherMot(lemmes->front());
+}
+
+void DialogueThesaurus::ChoisirDansListe() {
+    const int selection = ListeSelection(IDC_LISTE);
+    if (selection >= 0) {
+        const std::optional<std::string> resolu = ResoudreMot(ListeLigne(IDC_LISTE, selection));
+        if (resolu) {
+            MettreMotDansLaBoite(*resolu);
+            AfficherMot(*resolu);
+            if (mode_ != ModeListe::Historique) AjouterHistorique(*resolu);
+        }
+    }
+    if (mode_ == ModeListe::Dictionnaire) RecentrerListe();
+}
+
+void DialogueThesaurus::Reculer() {
+    if (indexHistorique_ < 1) return;
+    --indexHistorique_;
+    const std::string mot = historique_[static_cast<std::size_t>(indexHistorique_)];
+    MettreMotDansLaBoite(mot);
+    AfficherMot(mot);
+}
+
+void DialogueThesaurus::Avancer() {
+    if (indexHistorique_ >= static_cast<int>(historique_.size()) - 1) return;
+    ++indexHistorique_;
+    const std::string mot = historique_[static_cast<std::size_t>(indexHistorique_)];
+    MettreMotDansLaBoite(mot);
+    AfficherMot(mot);
+}
+
+void DialogueThesaurus::MontrerHistorique() {
+    AfficherListe(historique_, indexHistorique_);
+    PasserEnMode(ModeListe::Historique);
+}
+
+void DialogueThesaurus::EffacerHistorique() {
+    historique_.clear();
+    indexHistorique_ = -1;
+    ListeVider(IDC_LISTE);
+    contenuListe_.clear();
+}
+
+void DialogueThesaurus::ChercherPleinTexte() {
+    CurseurAttente attente;
+    MettreAJourDonnees(true);
+    const std::string mot = texteMot_;
+    if (mot.empty()) return;
+    const std::vector<std::string> resultats = RechercherPleinTexte(mot, cocheDansExemples_ != 0);
+    PasserEnMode(ModeListe::RecTexte);
+    AfficherListe(resultats, 0);
+    AfficherMot(std::string());
+}
+
+// ChercherApproches is in ChercherApproches.cpp.
+
+// The conjugation window arrives with its own feature; until then the
+// command only saves the controls, as it will before opening the window.
+void DialogueThesaurus::MontrerConjugaison() { MettreAJourDonnees(true); }
+
+void DialogueThesaurus::MontrerAide() {
+    DialogueAideThesaurus aide;
+    aide.texteEntete = std::string(PREFIXE_ENTETE_AIDE) + EtiquetteDonnees();
+    aide.LancerModal();
+    DefinirTitre("Vocalia +");
+    ActiverControles();
+}
+
+void DialogueThesaurus::BasculerToujoursVisible() { PremierPlan(CocheControle(IDC_TOUJOURS_VISIBLE) != 0); }
+
+void DialogueThesaurus::OuvrirConditions() { OuvrirPage(AdressePageLicences()); }
+
+void DialogueThesaurus::OuvrirArticleEnLigne() {
+    const int selection = ListeSelection(IDC_LISTE);
+    const std::string mot = selection < 0 ? std::string() : Elaguer(ListeLigne(IDC_LISTE, selection));
+    OuvrirPage(AdresseArticleEnLigne(mot));
+}

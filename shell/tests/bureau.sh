@@ -1,0 +1,65 @@
+#!/bin/bash
+# Drives the real window on an X display with real key events:
+#   bureau.sh EXECUTABLE WORD EXPECTED_TEXT... 
+# types WORD in the word box, presses Enter, reads the definition pane back
+# (the program writes the widget's text to $VOCALIA_SONDE after each change)
+# and checks that every EXPECTED_TEXT is in it. Escape must then end the
+# program with code 0. With VOCALIA_CAPTURE set, a screenshot of the whole
+# screen is saved there once the word is shown.
+set -u
+executable=$1
+mot=$2
+shift 2
+
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
+export VOCALIA_SONDE=$dossier/panneau.txt
+export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
+
+"$executable" > "$dossier/sortie.txt" 2>&1 &
+pid=$!
+
+# Waits (polling, at most about 30 s) for a condition; not a speed measure.
+attendre() {
+    local i
+    for i in $(seq 150); do
+        if eval "$1"; then return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+
+fenetre=""
+trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
+attendre trouver_fenetre || { echo "the main window did not appear"; cat "$dossier/sortie.txt"; exit 1; }
+xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
+
+xdotool type --delay 30 "$mot"
+xdotool key Return
+
+contient_tout() {
+    [ -f "$VOCALIA_SONDE" ] || return 1
+    local attendu
+    for attendu in "$@"; do grep -qF -- "$attendu" "$VOCALIA_SONDE" || return 1; done
+}
+if ! attendre 'contient_tout "$@"'; then
+    echo "the definition pane does not show the expected text; it holds:"
+    cat "$VOCALIA_SONDE" 2>/dev/null
+    exit 1
+fi
+echo "definition pane:"
+cat "$VOCALIA_SONDE"
+echo
+
+if [ -n "${VOCALIA_CAPTURE:-}" ]; then
+    import -window root "$VOCALIA_CAPTURE" || echo "screenshot failed"
+fi
+
+xdotool key Escape
+termine() { ! kill -0 "$pid" 2>/dev/null; }
+attendre termine || { echo "Escape did not close the window"; exit 1; }
+wait "$pid"
+code=$?
+pid=""
+[ "$code" -eq 0 ] || { echo "exit code $code"; cat "$dossier/sortie.txt"; exit 1; }
+echo "ok"
