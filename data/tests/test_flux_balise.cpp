@@ -209,6 +209,17 @@ TEST(FluxBaliseLecteur, AFailedReadLeavesTheItemReadable) {
     EXPECT_EQ(chaine, "suite");
 }
 
+TEST(FluxBaliseLecteur, MapKeysAreOrderedAsUnsignedBytes) {
+    FluxBaliseEcrivain flux;
+    flux.EcrireTable({{"\xE9t\xE9", "1"}, {"z", "2"}, {"e", "3"}, {"et", "4"}});
+    FluxBaliseLecteur lecteur(flux.Octets().data(), flux.Octets().size());
+    std::map<std::string, std::string> table;
+    ASSERT_TRUE(lecteur.LireTable(table));
+    std::vector<std::string> cles;
+    for (const auto& paire : table) cles.push_back(paire.first);
+    EXPECT_EQ(cles, (std::vector<std::string>{"e", "et", "z", "\xE9t\xE9"}));
+}
+
 TEST(FluxBaliseLecteur, RepeatedMapKeyKeepsTheLastText) {
     const Octets octets = Concatener({{0x8F, 0x79, 0x79}, Entier32(0), Entier32(2), Entier32(1), Texte("k"),
                                       Entier32(1), Texte("a"), Entier32(1), Texte("k"), Entier32(1), Texte("b")});
