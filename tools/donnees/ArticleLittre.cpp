@@ -1,0 +1,288 @@
+#include "tools/donnees/ArticleLittre.h"
+
+#include <cstring>
+#include <vector>
+
+#include "tools/donnees/CategoriesLittre.h"
+#include "tools/donnees/MarquesUsage.h"
+#include "tools/donnees/TexteLittre.h"
+
+namespace {
+enum class Section { Corps, Remarque, Proverbes, Synonyme, Historique, Etymologie, Supplement };
+
+struct Paragraphe {
+    std::string texte;
+    std::vector<std::string> exemples;
+    bool ouvert = false;
+};
+
+constexpr const char* DEBUT_TITRE = "<b><big>";
+constexpr const char* DEBUT_CITATION = "<span ";
+constexpr const char* DEBUT_EN_TETE = "<i><small>";
+constexpr const char* FIN_EN_TETE = "</small></i>";
+
+bool CommencePar(const std::string& texte, const char* debut) {
+    return texte.compare(0, std::strlen(debut), debut) == 0;
+}
+
+Section SectionDuTitre(const std::string& titre) {
+    if (CommencePar(titre, "\xC9TYMOLOGIE")) return Section::Etymologie;
+    if (CommencePar(titre, "HISTORIQUE")) return Section::Historique;
+    if (CommencePar(titre, "SUPPL\xC9MENT")) return Section::Supplement;
+    if (CommencePar(titre, "REMARQUE")) return Section::Remarque;
+    if (CommencePar(titre, "SYNONYM")) return Section::Synonyme;
+    if (CommencePar(titre, "PROVERBE")) return Section::Proverbes;
+    return Section::Corps;
+}
+
+// "<b>12°</b> Ajoutez :" -> "Ajoutez :".
+std::string SansNumeroDeSens(const std::string& ligne) {
+    if (!CommencePar(ligne, "<b>")) return ligne;
+    const std::size_t fin = ligne.find("</b>");
+    if (fin == std::string::npos) return ligne;
+    const std::string numero = ligne.substr(3, fin - 3);
+    if (numero.empty() || numero.find_first_not_of("0123456789\xB0. ") != std::string::npos)
+        return ligne;
+    return ligne.substr(fin + 4);
+}
+
+bool EstNumeroDeSens(const std::string& ligne) {
+    return CommencePar(ligne, "<b>") && SansNumeroDeSens(ligne) != ligne;
+}
+
+std::string SansPrefixe(const std::string& texte, const char* prefixe) {
+    if (!CommencePar(texte, prefixe)) return texte;
+    std::size_t debut = std::strlen(prefixe);
+    while (debut < texte.size() && texte[debut] == ' ') ++debut;
+    return texte.substr(debut);
+}
+
+// A supplement paragraph opens with the headword it adds to, in capitals,
+// and says which part of the entry it completes: "ÉLOQUEMMENT. Ajoutez :
+// - HIST. XVIe s.", "CANCEL. Ajoutez :", "1. AGRÉEUR. Ajoutez : - REM. ...".
+struct TitreSupplement {
+    bool present = false;
+    Section section = Section::Corps;
+    std::string reste;
+};
+
+std::size_t FinDesCapitales(const std::string& texte, std::size_t debut) {
+    std::size_t fin = debut, lettres = 0;
+    while (fin < texte.size()) {
+        const char c = texte[fin];
+        if (EstMajusculeCp1252(c)) ++lettres;
+        else if (c != ' ' && c != '-' && c != '\'' && c != ',') break;
+        ++fin;
+    }
+    while (fin > debut && texte[fin - 1] == ' ') --fin;
+    return lettres >= 2 ? fin : debut;
+}
+
+TitreSupplement LireTitreSupplement(const std::string& texte) {
+    TitreSupplement titre;
+    std::size_t debut = 0;
+    while (debut < texte.size() && (texte[debut] >= '0' && texte[debut] <= '9')) ++debut;
+    if (debut > 0 && texte.compare(debut, 2, ". ") == 0) debut += 2;
+    else debut = 0;
+    const std::size_t fin = FinDesCapitales(texte, debut);
+    if (fin == debut) return titre;
+    if (fin < texte.size() && texte[fin] != '.' && texte.compare(fin, 2, " -") != 0) return titre;
+    titre.present = true;
+    std::string reste = texte.substr(fin);
+    for (bool encore = true; encore;) {
+        const std::string avant = reste;
+        reste = SansPrefixe(reste, ".");
+        reste = SansPrefixe(reste, "Ajoutez :");
+        reste = SansPrefixe(reste, "Ajoutez");
+        if (CommencePar(reste, "- ")) {
+            const std::string rubrique = SansPrefixe(reste, "- ");
+            if (CommencePar(rubrique, "HIST")) titre.section = Section::Historique;
+            else if (CommencePar(rubrique, "\xC9TYM")) titre.section = Section::Etymologie;
+            else if (CommencePar(rubrique, "REM")) titre.section = Section::Remarque;
+            else if (CommencePar(rubrique, "SYN")) titre.section = Section::Synonyme;
+            else if (CommencePar(rubrique, "PROV")) titre.section = Section::Proverbes;
+            else break;
+            const std::size_t point = rubrique.find('.');
+            reste = point == std::string::npos ? "" : rubrique.substr(point);
+        }
+        encore = reste != avant;
+    }
+    titre.reste = reste;
+    return titre;
+}
+
+class ConvertisseurLittre {
+public:
+    explicit ConvertisseurLittre(Article& article, std::vector<std::string> heritees)
+        : article_(article), heritees_(std::move(heritees)) {}
+
+    void Ligne(const std::string& ligne) {
+        if (ligne.empty()) return;
+        if (CommencePar(ligne, DEBUT_TITRE)) return Titre(TexteSansBalises(ligne));
+        if (CommencePar(ligne, DEBUT_CITATION)) return Citation(ligne);
+        Fermer();
+        if (EstNumeroDeSens(ligne) && section_ == Section::Supplement) rubrique_ = Section::Corps;
+        paragraphe_.texte = TexteSansBalises(SansNumeroDeSens(ligne));
+        paragraphe_.ouvert = true;
+    }
+
+    void Fermer() {
+        if (!paragraphe_.ouvert) return;
+        Section section = section_;
+        if (section_ == Section::Supplement) section = RubriqueSupplement();
+        Ranger(section);
+        paragraphe_ = Paragraphe{};
+    }
+
+private:
+    void Titre(const std::string& titre) {
+        Fermer();
+        section_ = SectionDuTitre(titre);
+        rubrique_ = Section::Corps;
+    }
+
+    void Citation(const std::string& ligne) {
+        std::string exemple = ExempleDeCitation(ligne);
+        if (exemple.empty()) exemple = TexteSansBalises(ligne);
+        if (exemple.empty()) return;
+        paragraphe_.ouvert = true;
+        paragraphe_.exemples.push_back(std::move(exemple));
+    }
+
+    Section RubriqueSupplement() {
+        const TitreSupplement titre = LireTitreSupplement(paragraphe_.texte);
+        if (titre.present) {
+            rubrique_ = titre.section;
+            paragraphe_.texte = titre.reste;
+        } else {
+            paragraphe_.texte = SansPrefixe(paragraphe_.texte, "Ajoutez :");
+        }
+        return rubrique_;
+    }
+
+    void Ranger(Section section) {
+        switch (section) {
+            case Section::Historique: return;
+            case Section::Etymologie: return AjouterEtymologie();
+            case Section::Remarque: return AjouterSens("Remarque. ");
+            case Section::Synonyme: return AjouterSens("Synonymie. ");
+            default: return AjouterSens("");
+        }
+    }
+
+    void AjouterEtymologie() {
+        std::string& etymologie = article_.etymologie;
+        auto ajouter = [&](const std::string& texte) {
+            if (texte.empty()) return;
+            if (!etymologie.empty()) etymologie += ' ';
+            etymologie += texte;
+        };
+        ajouter(paragraphe_.texte);
+        for (const std::string& exemple : paragraphe_.exemples) ajouter(exemple);
+    }
+
+    // A paragraph without text of its own ("Fig." aside, the Littré sometimes
+    // lets citations follow a bare number) gives its citations to the sense
+    // before it.
+    void AjouterSens(const std::string& prefixe) {
+        const std::string& texte = paragraphe_.texte;
+        if (texte.empty() || texte == ":" || texte == ".") {
+            if (paragraphe_.exemples.empty()) return;
+            if (article_.sens.empty()) article_.sens.push_back(Sens{prefixe + "Exemples :", {}});
+            auto& exemples = article_.sens.back().exemples;
+            exemples.insert(exemples.end(), paragraphe_.exemples.begin(), paragraphe_.exemples.end());
+            return;
+        }
+        Sens sens;
+        sens.definition = DefinitionMarquee(prefixe + texte, heritees_);
+        sens.exemples = std::move(paragraphe_.exemples);
+        article_.sens.push_back(std::move(sens));
+    }
+
+    Article& article_;
+    std::vector<std::string> heritees_;
+    Section section_ = Section::Corps;
+    Section rubrique_ = Section::Corps;  // the part a supplement paragraph completes
+    Paragraphe paragraphe_;
+};
+
+// The contents of the successive <span ...>...</span> elements of a line.
+std::vector<std::string> ContenusDesSpans(const std::string& ligne) {
+    std::vector<std::string> contenus;
+    std::size_t position = 0;
+    while ((position = ligne.find(DEBUT_CITATION, position)) != std::string::npos) {
+        const std::size_t debut = ligne.find('>', position);
+        if (debut == std::string::npos) break;
+        const std::size_t fin = ligne.find("</span>", debut);
+        if (fin == std::string::npos) break;
+        contenus.push_back(TexteSansBalises(ligne.substr(debut + 1, fin - debut - 1)));
+        position = fin + 7;
+    }
+    return contenus;
+}
+
+void EnTete(const std::string& corps, std::size_t& suite, Article& article) {
+    suite = 0;
+    if (!CommencePar(corps, DEBUT_EN_TETE)) return;
+    const std::size_t fin = corps.find(FIN_EN_TETE);
+    if (fin == std::string::npos) return;
+    EnTeteLittre entete = AnalyserEnTete(TexteSansBalises(corps.substr(0, fin)));
+    article.categorie = std::move(entete.categorie);
+    article.attributs = std::move(entete.attributs);
+    suite = fin + std::strlen(FIN_EN_TETE);
+    // Long entries (JOUER, PRENDRE...) open with a table of their senses in
+    // <small>, which the senses themselves then repeat in full.
+    const std::size_t sommaire = corps.find_first_not_of(" \n", suite);
+    if (sommaire != std::string::npos && corps.compare(sommaire, 7, "<small>") == 0) {
+        const std::size_t finSommaire = corps.find("</small>", sommaire);
+        if (finSommaire != std::string::npos) suite = finSommaire + 8;
+    }
+}
+
+// Where the head names no category, the Littré gives it at the start of the
+// first sense: "1° V. a. Donner de l'aide.", "1° Adj. m. Terme d'anatomie."
+void CategorieDuPremierSens(Article& article) {
+    if (!article.categorie.empty() || article.sens.empty()) return;
+    std::string debut = article.sens[0].definition.substr(0, 40);
+    if (debut.empty()) return;
+    debut[0] = MinusculeCp1252(debut[0]);
+    std::size_t position = 0, fin = 0;
+    const CategorieLittre* categorie = TrouverCategorie(debut, position, fin);
+    if (categorie == nullptr) return;
+    article.categorie = categorie->categorie;
+    if (*categorie->genre) article.attributs.emplace(ATTRIBUT_GENRE, categorie->genre);
+    if (*categorie->nombre) article.attributs.emplace(ATTRIBUT_NOMBRE, categorie->nombre);
+    if (*categorie->emploi) article.attributs.emplace(ATTRIBUT_EMPLOI, categorie->emploi);
+}
+}  // namespace
+
+std::string ExempleDeCitation(const std::string& ligne) {
+    const std::vector<std::string> contenus = ContenusDesSpans(ligne);
+    if (contenus.empty() || contenus[0].empty()) return "";
+    std::string exemple = contenus[0];
+    for (std::size_t k = 1; k < contenus.size(); ++k)
+        if (!contenus[k].empty()) exemple += ", " + contenus[k];
+    return exemple;
+}
+
+Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom) {
+    Article article;
+    article.mot = nom.mot;
+    std::size_t suite = 0;
+    EnTete(corps, suite, article);
+    if (!nom.feminin.empty()) article.attributs[ATTRIBUT_FEMININ] = "f\xE9m. " + nom.feminin;
+    if (!nom.forme.empty()) article.attributs[ATTRIBUT_FORME] = nom.forme;
+    const auto remarque = article.attributs.find(ATTRIBUT_REMARQUE);
+    ConvertisseurLittre convertisseur(
+        article, remarque == article.attributs.end() ? std::vector<std::string>{}
+                                                      : MarqueursDe(remarque->second));
+    for (std::size_t debut = suite; debut < corps.size();) {
+        std::size_t fin = corps.find('\n', debut);
+        if (fin == std::string::npos) fin = corps.size();
+        convertisseur.Ligne(corps.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    convertisseur.Fermer();
+    CategorieDuPremierSens(article);
+    return article;
+}

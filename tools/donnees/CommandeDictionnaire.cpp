@@ -1,0 +1,155 @@
+// vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
+//                              [--communes FICHIER.json]
+// Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
+// (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
+// goes to stderr, the report to stdout.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "data/ClesDonnees.h"
+#include "data/Dictionnaire.h"
+#include "data/IndexFlexions.h"
+#include "data/Ressources.h"
+#include "text/Cp1252.h"
+#include "tools/donnees/DictionnaireLittre.h"
+#include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/SousCommandes.h"
+
+namespace {
+struct Options {
+    std::string sortie;
+    bool enrichir = true;
+    SourcesEnrichissement sources;
+};
+
+bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool suivant = i + 1 < arguments.size();
+        if (argument == "--sortie" && suivant) options.sortie = arguments[++i];
+        else if (argument == "--communes" && suivant) options.sources.communes = arguments[++i];
+        else if (argument == "--sans-enrichissement") options.enrichir = false;
+        else return false;
+    }
+    return !options.sortie.empty();
+}
+
+void AfficherProgression(std::size_t faits, std::size_t total) {
+    if (faits % 5000 != 0 && faits != total) return;
+    std::fprintf(stderr, "\rLittr\xC3\xA9 : %zu / %zu articles", faits, total);
+    if (faits == total) std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+// SOURCE_DATE_EPOCH, when set, keeps rebuilt data byte-identical.
+std::string DateDuJour() {
+    std::time_t maintenant = std::time(nullptr);
+    if (const char* epoque = std::getenv("SOURCE_DATE_EPOCH")) maintenant = std::atoll(epoque);
+    char texte[16] = {};
+    std::tm utc{};
+    gmtime_r(&maintenant, &utc);
+    std::strftime(texte, sizeof texte, "%Y-%m-%d", &utc);
+    return texte;
+}
+
+std::string Etiquette(const std::string& versionsEnrichissement) {
+    std::string etiquette = "Littr\xE9 (XMLittr\xE9, stardict-xmlittre " +
+                            VersionPaquet("stardict-xmlittre") + ")";
+    if (!versionsEnrichissement.empty()) etiquette += " ; " + versionsEnrichissement;
+    return etiquette + " ; construit le " + DateDuJour();
+}
+
+// Written beside the target, then renamed: an interrupted build never leaves
+// a truncated resource that looks up to date.
+bool Ecrire(const std::filesystem::path& chemin, const std::vector<unsigned char>& octets) {
+    if (octets.empty()) return false;
+    const std::filesystem::path provisoire = chemin.string() + ".part";
+    {
+        std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
+        fichier.write(reinterpret_cast<const char*>(octets.data()),
+                      static_cast<std::streamsize>(octets.size()));
+        if (!fichier) return false;
+    }
+    std::error_code erreur;
+    std::filesystem::rename(provisoire, chemin, erreur);
+    return !erreur;
+}
+
+bool EcrireRessources(const Options& options, const std::string& etiquette,
+                      const std::vector<Article>& articles,
+                      const std::map<std::string, std::vector<std::string>>& index) {
+    std::fprintf(stderr, "Encodage, compression et chiffrement...\n");
+    const std::filesystem::path dossier = options.sortie;
+    std::error_code erreur;
+    std::filesystem::create_directories(dossier, erreur);
+    const std::vector<unsigned char> dictionnaire = EmballerDonnees(
+        EcrireDictionnaire(etiquette, articles), true, true, CleDictionnaire(),
+        IvDictionnaire().c_str());
+    const std::vector<unsigned char> flexions = EmballerDonnees(
+        EcrireIndexFlexions(index), true, true, CleFlexions(), IvFlexions().c_str());
+    return Ecrire(dossier / RESSOURCE_DICTIONNAIRE, dictionnaire) &&
+           Ecrire(dossier / RESSOURCE_FLEXIONS, flexions);
+}
+
+void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
+               const BilanEnrichissement& bilan, const std::string& etiquette) {
+    const ComptesDictionnaire comptes = CompterArticles(articles);
+    std::printf("Dictionnaire : %s\n", etiquette.c_str());
+    std::printf("  articles du Littr\xC3\xA9      %zu\n", articlesLittre);
+    std::printf("  articles ajout\xC3\xA9s        %zu\n", bilan.articlesAjoutes);
+    std::printf("  articles en tout        %zu\n", comptes.articles);
+    std::printf("  mots distincts          %zu\n", comptes.motsDistincts);
+    std::printf("  sens                    %zu\n", comptes.sens);
+    std::printf("  exemples                %zu\n", comptes.exemples);
+    std::printf("  formes fl\xC3\xA9\x63hies index\xC3\xA9\x65s %zu\n", bilan.formesIndexees);
+    std::printf("  mots avec synonymes     %zu\n", bilan.motsAvecSynonymes);
+    std::printf("  communes                %zu\n", bilan.communes);
+}
+
+int CommandeDictionnaire(const std::vector<std::string>& arguments) {
+    Options options;
+    if (!LireOptions(arguments, options)) {
+        std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
+                             "[--sans-enrichissement] [--communes FICHIER.json]\n");
+        return 2;
+    }
+    std::vector<Article> articles;
+    std::fprintf(stderr, "Lecture du Littr\xC3\xA9...\n");
+    if (!LireLittre(SourcesLittre{}, articles, AfficherProgression)) {
+        std::fprintf(stderr, "ERREUR : le Littr\xC3\xA9 (stardict-xmlittre) est illisible\n");
+        return 1;
+    }
+    const std::size_t articlesLittre = articles.size();
+    std::map<std::string, std::vector<std::string>> index;
+    BilanEnrichissement bilan;
+    if (options.enrichir) {
+        std::fprintf(stderr, "Sources compl\xC3\xA9mentaires...\n");
+        bilan = Enrichir(articles, index, options.sources);
+    }
+    std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
+    TrierArticles(articles);
+    const std::size_t rupture = PremiereRuptureOrdre(articles);
+    if (rupture != articles.size()) {
+        std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
+        return 1;
+    }
+    const std::string etiquette = Etiquette(bilan.versions);
+    if (!EcrireRessources(options, etiquette, articles, index)) {
+        std::fprintf(stderr, "ERREUR : \xC3\xA9\x63riture impossible dans %s\n",
+                     options.sortie.c_str());
+        return 1;
+    }
+    Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
+    return 0;
+}
+
+const InscriptionSousCommande inscription(
+    "dictionnaire", "--sortie DIR [--sans-enrichissement]: main dictionary and inflection index",
+    CommandeDictionnaire);
+}  // namespace
