@@ -10,6 +10,7 @@
 #include "tools/donnees/Json.h"
 #include "tools/donnees/MotsModernes.h"
 #include "tools/donnees/Thesaurus.h"
+#include "tools/donnees/Verbiste.h"
 
 #ifndef VOCALIA_VERSIONS_SOURCES
 #define VOCALIA_VERSIONS_SOURCES ""
@@ -167,6 +168,9 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     TableFlexions flexions;
     if (hunspell.Charger(sources.hunspellAff, sources.hunspellDic)) flexions.AjouterHunspell(hunspell);
     flexions.AjouterPlurielsIrreguliers();
+    std::vector<FormesVerbe> verbes;
+    if (ChargerVerbiste(sources.verbisteVerbes, sources.verbisteConjugaisons, verbes))
+        flexions.AjouterVerbiste(verbes);
 
     std::vector<EntreeThesaurus> thesaurus;
     ChargerThesaurus(sources.thesaurus, thesaurus);

@@ -4,6 +4,7 @@
 
 #include "text/Cp1252.h"
 #include "tools/donnees/Hunspell.h"
+#include "tools/donnees/Verbiste.h"
 
 namespace {
 
@@ -85,8 +86,9 @@ bool CommenceParVoyelleOuH(const std::string& mot) {
     return !mot.empty() && voyelles.find(mot[0]) != std::string::npos;
 }
 
-std::string AvecPronom(const std::string& personne, const std::string& forme) {
-    if (personne == "1sg") return CommenceParVoyelleOuH(forme) ? "j'" + forme : "je " + forme;
+std::string AvecPronom(const std::string& personne, const std::string& forme, bool hAspire) {
+    if (personne == "1sg")
+        return CommenceParVoyelleOuH(forme) && !(hAspire && forme[0] == 'h') ? "j'" + forme : "je " + forme;
     if (personne == "2sg") return "tu " + forme;
     if (personne == "3sg") return "il " + forme;
     if (personne == "1pl") return "nous " + forme;
@@ -110,7 +112,7 @@ std::string FormeDe(const std::vector<FormeFlechie>& formes, const std::string& 
     return "";
 }
 
-std::string TexteVerbe(const std::vector<FormeFlechie>& formes) {
+std::string TexteVerbe(const std::vector<FormeFlechie>& formes, bool hAspire) {
     static const Temps temps[] = {
         {"ipre", "pr\xE9sent", {"1sg", "1pl", "3pl"}},
         {"iimp", "imparfait", {"1sg"}},
@@ -120,17 +122,21 @@ std::string TexteVerbe(const std::vector<FormeFlechie>& formes) {
         {"ppas", "participe pass\xE9", {""}},
     };
     static const char* const toutes[] = {"1sg", "2sg", "3sg", "1pl", "2pl", "3pl"};
+    // Impersonal verbs (il pleut, il faut) are shown in the third person singular.
+    const bool impersonnel = FormeDe(formes, "ipre", "1sg").empty() && !FormeDe(formes, "ipre", "3sg").empty();
     std::string texte;
     for (const Temps& t : temps) {
         std::vector<std::string> parties;
-        for (const std::string& personne : t.personnes) {
+        const std::vector<std::string> personnes =
+            impersonnel && !t.personnes[0].empty() ? std::vector<std::string>{"3sg"} : t.personnes;
+        for (const std::string& personne : personnes) {
             const std::string forme = FormeDe(formes, t.etiquette, personne);
-            if (!forme.empty()) AjouterSansDoublon(parties, AvecPronom(personne, forme));
+            if (!forme.empty()) AjouterSansDoublon(parties, AvecPronom(personne, forme, hAspire));
         }
-        // Impersonal and defective verbs: show the persons they do have.
+        // Defective verbs: show the persons they do have.
         for (std::size_t k = 0; parties.empty() && k < std::size(toutes); ++k) {
             const std::string forme = FormeDe(formes, t.etiquette, toutes[k]);
-            if (!forme.empty()) parties.push_back(AvecPronom(toutes[k], forme));
+            if (!forme.empty()) parties.push_back(AvecPronom(toutes[k], forme, hAspire));
         }
         if (parties.empty()) continue;
         texte += (texte.empty() ? "" : " ; ") + std::string(t.nom) + " : " + Joindre(parties);
@@ -221,6 +227,57 @@ void TableFlexions::AjouterHunspell(const DictionnaireHunspell& dictionnaire) {
     }
 }
 
+void TableFlexions::AjouterVerbiste(const std::vector<FormesVerbe>& verbes) {
+    struct TempsVerbiste {
+        const char* mode;
+        const char* temps;
+        const char* etiquette;
+    };
+    static const TempsVerbiste correspondances[] = {
+        {"infinitive", "infinitive-present", "infi"}, {"indicative", "present", "ipre"},
+        {"indicative", "imperfect", "iimp"},          {"indicative", "simple-past", "ipsi"},
+        {"indicative", "future", "ifut"},             {"conditional", "present", "cond"},
+        {"subjunctive", "present", "spre"},           {"subjunctive", "imperfect", "simp"},
+        {"imperative", "imperative-present", "impe"}, {"participle", "present-participle", "ppre"},
+        {"participle", "past-participle", "ppas"},
+    };
+    static const char* const personnes[] = {"1sg", "2sg", "3sg", "1pl", "2pl", "3pl"};
+    static const char* const imperatif[] = {"2sg", "1pl", "2pl"};
+    for (const FormesVerbe& verbe : verbes) {
+        if (verbe.infinitif.empty()) continue;
+        std::vector<FormeFlechie> formes;
+        for (const TempsVerbiste& c : correspondances) {
+            const auto mode = verbe.formes.find(c.mode);
+            if (mode == verbe.formes.end()) continue;
+            const auto temps = mode->second.find(c.temps);
+            if (temps == mode->second.end()) continue;
+            const std::string etiquette = c.etiquette;
+            for (std::size_t rang = 0; rang < temps->second.size(); ++rang)
+                for (const std::string& alternative : temps->second[rang]) {
+                    if (alternative.empty()) continue;
+                    FormeFlechie forme;
+                    forme.forme = alternative;
+                    forme.temps = {etiquette};
+                    if (etiquette == "ppas") {  // masculine singular, masculine plural, feminine ...
+                        forme.masculin = rang < 2;
+                        forme.feminin = rang >= 2;
+                        forme.singulier = rang % 2 == 0;
+                        forme.pluriel = rang % 2 == 1;
+                    } else if (etiquette == "impe" && rang < std::size(imperatif)) {
+                        forme.personnes = {imperatif[rang]};
+                    } else if (etiquette != "infi" && etiquette != "ppre" && rang < std::size(personnes)) {
+                        forme.personnes = {personnes[rang]};
+                    }
+                    formes.push_back(std::move(forme));
+                }
+        }
+        if (formes.empty()) continue;
+        auto& existantes = lemmes_[verbe.infinitif]["VERBE"];
+        existantes.insert(existantes.begin(), formes.begin(), formes.end());
+        if (verbe.hAspire) hAspires_.insert(verbe.infinitif);
+    }
+}
+
 void TableFlexions::AjouterPlurielsIrreguliers() {
     for (const PlurielIrregulier& p : PlurielsIrreguliers) {
         FormeFlechie singulier, pluriel;
@@ -259,7 +316,7 @@ std::string TableFlexions::Texte(const std::string& lemme, const std::string& ca
         if (CleCategorie(nom) == cle) categorie = nom;
     if (categorie.empty()) return "";
     std::vector<FormeFlechie> formes = trouve->second.at(categorie);
-    if (categorie == "VERBE") return TexteVerbe(formes);
+    if (categorie == "VERBE") return TexteVerbe(formes, hAspires_.count(lemme) != 0);
     if (categorie == "NOM" && !genre.empty()) {
         const bool masculin = genre.find("masculin") != std::string::npos;
         const bool feminin = genre.find("f\xE9minin") != std::string::npos;

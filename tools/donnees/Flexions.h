@@ -8,6 +8,7 @@
 #include <vector>
 
 class DictionnaireHunspell;
+struct FormesVerbe;
 
 struct FormeFlechie {
     std::string forme;
@@ -22,6 +23,10 @@ public:
     // Every entry of the dictionary with its suffixed forms. The lemma of an
     // entry is its "st:" field when it has one, else the entry itself.
     void AjouterHunspell(const DictionnaireHunspell& dictionnaire);
+    // verbiste's conjugations: every person of every simple tense. They come
+    // before the spelling dictionary's forms of the same verb, so the texts
+    // show them; the index keeps the forms of both.
+    void AjouterVerbiste(const std::vector<FormesVerbe>& verbes);
     // The plurals no affix rule produces (yeux, cieux ...), attached to their singulars.
     void AjouterPlurielsIrreguliers();
     void AjouterForme(const std::string& lemme, const std::string& categorie, FormeFlechie forme);
@@ -53,6 +58,7 @@ public:
 private:
     // lemma -> category -> forms
     std::map<std::string, std::map<std::string, std::vector<FormeFlechie>>> lemmes_;
+    std::set<std::string> hAspires_;  // verbs that take "je", never "j'" (haïr, hacher)
 };
 
 // "NOM" for "Nom", "nom", "NOM MASCULIN", "po:nom" values...: the category

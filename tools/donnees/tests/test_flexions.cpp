@@ -2,6 +2,7 @@
 
 #include "tools/donnees/Flexions.h"
 #include "tools/donnees/Hunspell.h"
+#include "tools/donnees/Verbiste.h"
 
 namespace {
 
@@ -83,6 +84,29 @@ TEST_F(Flexions, VerbText) {
     EXPECT_EQ(table.Texte("h\xE9siter", "VERBE", "").substr(0, 22), "pr\xE9sent : j'h\xE9site, no");
     // An impersonal verb shows the person it has.
     EXPECT_EQ(table.Texte("pleuvoir", "VERBE", ""), "pr\xE9sent : il pleut ; participe pass\xE9 : plu");
+}
+
+TEST_F(Flexions, VerbisteFormsComeFirstAndKeepTheirHAspire) {
+    FormesVerbe hair;
+    hair.infinitif = "ha\xEFr";
+    hair.hAspire = true;
+    hair.formes["indicative"]["present"] = {{"hais"}, {"hais"}, {"hait"}, {"ha\xEFssons"}, {"ha\xEFssez"}, {"ha\xEFssent"}};
+    hair.formes["participle"]["past-participle"] = {{"ha\xEF"}, {"ha\xEFs"}, {"ha\xEF" "e"}, {"ha\xEF" "es"}};
+    FormesVerbe aimer;  // verbiste's forms win over the spelling dictionary's for the text
+    aimer.infinitif = "aimer";
+    aimer.formes["indicative"]["present"] = {{"aime"}, {"aimes"}, {"aime"}, {"aimons"}, {"aimez"}, {"aiment"}};
+    aimer.formes["indicative"]["future"] = {{"aimerai", "aim'rai"}, {}, {}, {}, {}, {}};
+    aimer.formes["imperative"]["imperative-present"] = {{"aime"}, {"aimons"}, {"aimez"}};
+    table.AjouterVerbiste({hair, aimer});
+    EXPECT_EQ(table.Texte("ha\xEFr", "VERBE", ""),
+              "pr\xE9sent : je hais, nous ha\xEFssons, ils ha\xEFssent ; participe pass\xE9 : ha\xEF");
+    EXPECT_NE(table.Texte("aimer", "VERBE", "").find("futur : j'aimerai ;"), std::string::npos);
+    std::map<std::string, std::vector<std::string>> index;
+    table.Indexer({"ha\xEFr", "aimer"}, index);
+    EXPECT_EQ(index["ha\xEF" "es"], std::vector<std::string>{"ha\xEFr"});
+    EXPECT_EQ(index["aim'rai"], std::vector<std::string>{"aimer"});   // every alternative
+    EXPECT_EQ(index["aim\xE8rent"], std::vector<std::string>{"aimer"});  // the dictionary's forms stay
+    EXPECT_EQ(index.count("aimer"), 0u);
 }
 
 TEST_F(Flexions, CategoriesAndForms) {
