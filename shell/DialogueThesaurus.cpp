@@ -1,5 +1,6 @@
 #include "shell/DialogueThesaurus.h"
 
+#include "conjugation/Conjugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
 #include "platform/dialogue/EchangeDonnees.h"
@@ -270,9 +271,11 @@ void DialogueThesaurus::ChercherPleinTexte() {
 
 // ChercherApproches is in ChercherApproches.cpp.
 
-// The conjugation window arrives with its own feature; until then the
-// command only saves the controls, as it will before opening the window.
-void DialogueThesaurus::MontrerConjugaison() { MettreAJourDonnees(true); }
+// The word box's text as it stands, untrimmed: the table is keyed on the exact bytes.
+void DialogueThesaurus::MontrerConjugaison() {
+    MettreAJourDonnees(true);
+    ZephJugaison(texteMot_);
+}
 
 void DialogueThesaurus::MontrerAide() {
     DialogueAideThesaurus aide;

@@ -1,0 +1,25 @@
+#pragma once
+// The "conjugaison" command: the conjugation database is put in the temporary
+// folder once, each request reads one verb's row from it, and the text is
+// shown in its own modal window.
+#include <cstddef>
+#include <string>
+
+inline constexpr const char* RESSOURCE_CONJUGAISONS = "HNSJDIFOKEUGJSH";
+inline constexpr const char* NOM_COPIE_CONJUGAISONS = "zephjugaisons.tmp";
+// Used when ChargerConjugaison is given no path, relative to the current folder.
+inline constexpr const char* BASE_CONJUGAISONS_DEFAUT = "zephconjugaisons.";
+inline constexpr std::size_t CAPACITE_TEXTE_CONJUGAISON = 10000;
+extern const char* const MOT_DE_PASSE_CONJUGAISONS;
+
+// Shows the verb's table, or the warning that it cannot be shown. True when
+// the window was shown; false, with nothing shown, when the database cannot
+// be put on disk.
+bool ZephJugaison(const std::string& verbe);
+
+// The path of the on-disk copy, written only when nothing exists there yet.
+bool PreparerBaseConjugaisons(std::string& chemin);
+
+// The verb's text (LF line ends) from the database at `chemin`; false, with
+// an empty text and one trace line, when it cannot be had.
+bool ChargerConjugaison(const std::string& verbe, const std::string& chemin, std::string& texte);
