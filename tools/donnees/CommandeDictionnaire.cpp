@@ -3,6 +3,8 @@
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
 // goes to stderr, the report to stdout.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -40,10 +42,15 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
     return !options.sortie.empty();
 }
 
+// On a terminal the count is rewritten in place; in a build log, one line
+// every tenth of the way.
 void AfficherProgression(std::size_t faits, std::size_t total) {
-    if (faits % 5000 != 0 && faits != total) return;
-    std::fprintf(stderr, "\rLittr\xC3\xA9 : %zu / %zu articles", faits, total);
-    if (faits == total) std::fputc('\n', stderr);
+    static const bool terminal = isatty(STDERR_FILENO) != 0;
+    const std::size_t pas = terminal ? 1000 : (total + 9) / 10;
+    if (faits % pas != 0 && faits != total) return;
+    std::fprintf(stderr, terminal ? "\rLittr\xC3\xA9 : %zu / %zu articles"
+                                  : "Littr\xC3\xA9 : %zu / %zu articles\n", faits, total);
+    if (terminal && faits == total) std::fputc('\n', stderr);
     std::fflush(stderr);
 }
 
