@@ -1,6 +1,7 @@
 #include "tools/donnees/ArticleLittre.h"
 
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "tools/donnees/CategoriesLittre.h"
@@ -48,6 +49,29 @@ std::string SansNumeroDeSens(const std::string& ligne) {
 
 bool EstNumeroDeSens(const std::string& ligne) {
     return CommencePar(ligne, "<b>") && SansNumeroDeSens(ligne) != ligne;
+}
+
+// "<b>12°</b> ..." -> 12; 0 when the line is not a numbered sense.
+int NumeroDeSens(const std::string& ligne) {
+    if (!EstNumeroDeSens(ligne)) return 0;
+    int numero = 0;
+    for (std::size_t i = 3; i < ligne.size() && ligne[i] >= '0' && ligne[i] <= '9' && numero < 10000; ++i)
+        numero = numero * 10 + (ligne[i] - '0');
+    return numero;
+}
+
+// The glosses of a table of senses, by sense number.
+std::map<int, std::string> LireSommaire(const std::string& sommaire) {
+    std::map<int, std::string> gloses;
+    for (std::size_t debut = 0; debut < sommaire.size();) {
+        std::size_t fin = sommaire.find('\n', debut);
+        if (fin == std::string::npos) fin = sommaire.size();
+        const std::string ligne = sommaire.substr(debut, fin - debut);
+        if (const int numero = NumeroDeSens(ligne))
+            gloses[numero] = TexteSansBalises(SansNumeroDeSens(ligne));
+        debut = fin + 1;
+    }
+    return gloses;
 }
 
 std::string SansPrefixe(const std::string& texte, const char* prefixe) {
@@ -113,8 +137,9 @@ TitreSupplement LireTitreSupplement(const std::string& texte) {
 
 class ConvertisseurLittre {
 public:
-    explicit ConvertisseurLittre(Article& article, std::vector<std::string> heritees)
-        : article_(article), heritees_(std::move(heritees)) {}
+    ConvertisseurLittre(Article& article, std::vector<std::string> heritees,
+                        std::map<int, std::string> sommaire)
+        : article_(article), heritees_(std::move(heritees)), sommaire_(std::move(sommaire)) {}
 
     void Ligne(const std::string& ligne) {
         if (ligne.empty()) return;
@@ -124,6 +149,7 @@ public:
         if (EstNumeroDeSens(ligne) && section_ == Section::Supplement) rubrique_ = Section::Corps;
         paragraphe_.texte = TexteSansBalises(SansNumeroDeSens(ligne));
         paragraphe_.ouvert = true;
+        if (section_ == Section::Corps) AjouterGlose(NumeroDeSens(ligne));
     }
 
     void Fermer() {
@@ -147,6 +173,16 @@ private:
         if (exemple.empty()) return;
         paragraphe_.ouvert = true;
         paragraphe_.exemples.push_back(std::move(exemple));
+    }
+
+    void AjouterGlose(int numero) {
+        const auto glose = sommaire_.find(numero);
+        if (glose == sommaire_.end() || glose->second.empty()) return;
+        std::string& texte = paragraphe_.texte;
+        std::string debut = glose->second;
+        while (!debut.empty() && (debut.back() == '.' || debut.back() == ' ')) debut.pop_back();
+        if (CommencePar(texte, debut.c_str())) return;
+        texte = texte.empty() ? glose->second : glose->second + " " + texte;
     }
 
     Section RubriqueSupplement() {
@@ -201,6 +237,7 @@ private:
 
     Article& article_;
     std::vector<std::string> heritees_;
+    std::map<int, std::string> sommaire_;  // sense number -> gloss
     Section section_ = Section::Corps;
     Section rubrique_ = Section::Corps;  // the part a supplement paragraph completes
     Paragraphe paragraphe_;
@@ -221,7 +258,8 @@ std::vector<std::string> ContenusDesSpans(const std::string& ligne) {
     return contenus;
 }
 
-void EnTete(const std::string& corps, std::size_t& suite, Article& article) {
+void EnTete(const std::string& corps, std::size_t& suite, Article& article,
+            std::map<int, std::string>& sommaire) {
     suite = 0;
     if (!CommencePar(corps, DEBUT_EN_TETE)) return;
     const std::size_t fin = corps.find(FIN_EN_TETE);
@@ -230,12 +268,16 @@ void EnTete(const std::string& corps, std::size_t& suite, Article& article) {
     article.categorie = std::move(entete.categorie);
     article.attributs = std::move(entete.attributs);
     suite = fin + std::strlen(FIN_EN_TETE);
-    // Long entries (JOUER, PRENDRE...) open with a table of their senses in
-    // <small>, which the senses themselves then repeat in full.
-    const std::size_t sommaire = corps.find_first_not_of(" \n", suite);
-    if (sommaire != std::string::npos && corps.compare(sommaire, 7, "<small>") == 0) {
-        const std::size_t finSommaire = corps.find("</small>", sommaire);
-        if (finSommaire != std::string::npos) suite = finSommaire + 8;
+    // Long entries (ALLER, JOUER...) open with a table of their senses in
+    // <small>; the senses then follow in full, some without the gloss the
+    // table gives them.
+    const std::size_t debut = corps.find_first_not_of(" \n", suite);
+    if (debut != std::string::npos && corps.compare(debut, 7, "<small>") == 0) {
+        const std::size_t fin = corps.find("</small>", debut);
+        if (fin != std::string::npos) {
+            sommaire = LireSommaire(corps.substr(debut + 7, fin - debut - 7));
+            suite = fin + 8;
+        }
     }
 }
 
@@ -269,13 +311,16 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     Article article;
     article.mot = nom.mot;
     std::size_t suite = 0;
-    EnTete(corps, suite, article);
+    std::map<int, std::string> sommaire;
+    EnTete(corps, suite, article, sommaire);
     if (!nom.feminin.empty()) article.attributs[ATTRIBUT_FEMININ] = "f\xE9m. " + nom.feminin;
     if (!nom.forme.empty()) article.attributs[ATTRIBUT_FORME] = nom.forme;
     const auto remarque = article.attributs.find(ATTRIBUT_REMARQUE);
     ConvertisseurLittre convertisseur(
-        article, remarque == article.attributs.end() ? std::vector<std::string>{}
-                                                      : MarqueursDe(remarque->second));
+        article,
+        remarque == article.attributs.end() ? std::vector<std::string>{}
+                                            : MarqueursDe(remarque->second),
+        std::move(sommaire));
     for (std::size_t debut = suite; debut < corps.size();) {
         std::size_t fin = corps.find('\n', debut);
         if (fin == std::string::npos) fin = corps.size();

@@ -1,6 +1,7 @@
 #include "tools/donnees/TexteLittre.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "text/Cp1252.h"
 #include "tools/donnees/Translitteration.h"
@@ -72,6 +73,12 @@ std::string TexteSansBalises(std::string_view balise) {
                                  balise.find('<', i + 1) > fin;
             if (element) {
                 i = fin + 1;
+                // "populaire.<b>S'EN ALLER</b>": the element stood on a line of
+                // its own, the text must not run on.
+                const bool finDePhrase = !texte.empty() && std::strchr(".;:!?", texte.back()) != nullptr;
+                if (finDePhrase && i < balise.size() && !EstBlanc(balise[i]) && balise[i] != '<' &&
+                    std::strchr(".,;:!?)", balise[i]) == nullptr)
+                    texte += ' ';
                 continue;
             }
             texte += CHEVRON_OUVRANT;

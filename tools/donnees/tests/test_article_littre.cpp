@@ -177,17 +177,21 @@ TEST(MarquesUsage, PlusieursMarqueursChacunUneFois) {
 }
 
 TEST(ConvertirArticleLittre, SommaireIgnoreEtCategorieDuPremierSens) {
+    // The table's gloss is kept where the sense does not repeat it.
     const std::string corps =
         "<i><small>(jou-\xE9)</small></i>\n<small>\n<b>1\xB0</b> V. n. Se livrer \xE0 un amusement.\n"
-        "<b>2\xB0</b> Plaisanter.</small>\n\n"
+        "<b>2\xB0</b> Plaisanter.\n<b>3\xB0</b> Se divertir \xE0 un jeu.</small>\n\n"
         "<b>1\xB0</b> V. n. Se livrer \xE0 un amusement. Ne jouez pas.\n"
-        "<b>2\xB0</b> Plaisanter, badiner.\n";
+        "<b>2\xB0</b> Plaisanter, badiner.\n"
+        "<b>3\xB0</b> Jouer aux cartes.\n    Jouer gros jeu.\n";
     const Article article = ConvertirArticleLittre(corps, Nom("jouer"));
     EXPECT_EQ(article.categorie, "VERBE");
     EXPECT_EQ(article.attributs.at(ATTRIBUT_EMPLOI), "intransitif");
-    ASSERT_EQ(article.sens.size(), 2u);
+    ASSERT_EQ(article.sens.size(), 4u);
     EXPECT_EQ(article.sens[0].definition, "V. n. Se livrer \xE0 un amusement. Ne jouez pas.");
     EXPECT_EQ(article.sens[1].definition, "Plaisanter, badiner.");
+    EXPECT_EQ(article.sens[2].definition, "Se divertir \xE0 un jeu. Jouer aux cartes.");
+    EXPECT_EQ(article.sens[3].definition, "Jouer gros jeu.");
 
     const Article adducteur = ConvertirArticleLittre(
         "<i><small>(a-ddu-kteur)</small></i>\n\n<b>1\xB0</b> Adj. m. Terme d'anatomie.\n",

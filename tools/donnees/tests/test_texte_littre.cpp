@@ -29,6 +29,8 @@ TEST(TexteSansBalises, RetireLesElementsEtNormaliseLesBlancs) {
         {"3 < 4 et 5 > 2", "3 \x8B 4 et 5 \x9B 2"},
         {"un &bidule; &", "un &bidule; &"},
         {"<b><big>HISTORIQUE</big></b>", "HISTORIQUE"},
+        {"Familier et populaire.<b>S'EN ALLER.</b>", "Familier et populaire. S'EN ALLER."},
+        {"<b>1.</b>, <i>Fig.</i>.", "1., Fig.."},
         {"", ""},
     };
     for (const Cas& c : cas) EXPECT_EQ(TexteSansBalises(c.balise), c.texte) << c.balise;
