@@ -12,7 +12,7 @@ ModeleDialogue ModeleTableauConjugaison() {
     m.controlePrincipal = IDC_TEXTE_CONJUGAISON;
     m.controles = {
         {ID_OK, TypeControle::Bouton, "OK", 279, 369, 50, 14, STYLE_BOUTON_DEFAUT},
-        {ID_STATIQUE, TypeControle::Statique, "Conjugaisons : verbiste", 354, 373, 84, 10, STYLE_AUCUN},
+        {ID_STATIQUE, TypeControle::Statique, "d'apr\xE8s verbiste", 354, 373, 84, 10, STYLE_AUCUN},
         {IDC_TEXTE_CONJUGAISON, TypeControle::Edition, "", 7, 7, 596, 358,
          STYLE_MULTILIGNE | STYLE_LECTURE_SEULE | STYLE_DEFILEMENT_HORIZONTAL_AUTO | STYLE_POLICE_FIXE},
     };

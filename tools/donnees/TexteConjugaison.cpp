@@ -184,18 +184,29 @@ void AjouterLigne(std::string& texte, const std::vector<std::string>& cellules, 
 
 // Columns side by side, each as wide as its longest line; rows and columns
 // with nothing in them are left out.
+// A block wider than this (the window's width in characters, with a margin)
+// is cut in two, one half under the other.
+constexpr std::size_t LARGEUR_MAX = 140;
+
 void AjouterBloc(std::string& texte, std::vector<Colonne> colonnes) {
     colonnes.erase(std::remove_if(colonnes.begin(), colonnes.end(), ColonneVide), colonnes.end());
     if (colonnes.empty()) return;
     std::vector<std::size_t> largeurs;
-    std::size_t lignes = 0;
+    std::size_t lignes = 0, largeurTotale = 0;
     bool titres = false;
     for (const Colonne& colonne : colonnes) {
         std::size_t largeur = colonne.titre.size();
         for (const std::string& cellule : colonne.cellules) largeur = std::max(largeur, cellule.size());
         largeurs.push_back(largeur + ECART_COLONNES);
+        largeurTotale += largeur + ECART_COLONNES;
         lignes = std::max(lignes, colonne.cellules.size());
         titres = titres || !colonne.titre.empty();
+    }
+    if (largeurTotale > LARGEUR_MAX + ECART_COLONNES && colonnes.size() > 1) {
+        const auto milieu = colonnes.begin() + std::ptrdiff_t(colonnes.size() / 2);
+        AjouterBloc(texte, std::vector<Colonne>(colonnes.begin(), milieu));
+        AjouterBloc(texte, std::vector<Colonne>(milieu, colonnes.end()));
+        return;
     }
     std::vector<std::string> ligne(colonnes.size());
     if (titres) {
@@ -236,14 +247,14 @@ std::vector<std::string> SansVides(std::vector<std::string> lignes) {
 
 void AjouterEntete(std::string& texte, const Conjugueur& c) {
     const std::string infinitif = c.Nominal(c.verbe.infinitif, c.verbe.hAspire);
-    texte += "Verbe : " + infinitif + "\n";
-    texte += std::string("Auxiliaire : ") + (c.accord ? "\xEAtre" : "avoir") +
-             (c.pronominal ? " (verbe pronominal)" : "") + "\n\n";
+    const std::string auxiliaire =
+        std::string(c.accord ? "\xEAtre" : "avoir") + (c.pronominal ? " (verbe pronominal)" : "");
     const std::string present = c.Nominal(Premiere(c.verbe, "participle", "present-participle", 0), c.verbe.hAspire);
     AjouterBloc(texte, {
-        {"", SansVides({Libelle("Infinitif pr\xE9sent", infinitif), Libelle("Participe pr\xE9sent", present),
-                        Libelle("Participe pass\xE9", ParticipesPasses(c.verbe))})},
-        {"", SansVides({Libelle("Infinitif pass\xE9", c.Auxiliee("infinitive", "infinitive-present")),
+        {"", SansVides({Libelle("Verbe", infinitif), Libelle("Infinitif pr\xE9sent", infinitif),
+                        Libelle("Participe pr\xE9sent", present), Libelle("Participe pass\xE9", ParticipesPasses(c.verbe))})},
+        {"", SansVides({Libelle("Auxiliaire", auxiliaire),
+                        Libelle("Infinitif pass\xE9", c.Auxiliee("infinitive", "infinitive-present")),
                         Libelle("Participe pass\xE9 compos\xE9", c.Auxiliee("participle", "present-participle"))})},
     });
 }
@@ -260,22 +271,35 @@ void AjouterIndicatif(std::string& texte, const Conjugueur& c) {
                         {"Futur ant\xE9rieur", c.Compose("indicative", "future", false)}});
 }
 
-void AjouterConditionnelEtSubjonctif(std::string& texte, const Conjugueur& c) {
-    texte += "CONDITIONNEL\n";
-    AjouterBloc(texte, {{"Pr\xE9sent", c.Simple("conditional", "present", false)},
-                        {"Pass\xE9", c.Compose("conditional", "present", false)}});
+// A column whose first line names its tense, under the mode's title.
+Colonne AvecNomDeTemps(const char* mode, const char* temps, std::vector<std::string> cellules) {
+    cellules.insert(cellules.begin(), temps);
+    return Colonne{mode, std::move(cellules)};
+}
+
+bool ToutesVides(const std::vector<std::string>& cellules) {
+    return std::all_of(cellules.begin(), cellules.end(), [](const std::string& s) { return s.empty(); });
+}
+
+// Side by side, to keep the whole table within the window's height.
+void AjouterConditionnelEtImperatif(std::string& texte, const Conjugueur& c) {
+    std::vector<Colonne> colonnes = {
+        AvecNomDeTemps("CONDITIONNEL", "Pr\xE9sent", c.Simple("conditional", "present", false)),
+        AvecNomDeTemps("", "Pass\xE9", c.Compose("conditional", "present", false)),
+    };
+    const std::vector<std::string> present = c.ImperatifPresent();
+    const std::vector<std::string> passe = c.ImperatifPasse();
+    if (!ToutesVides(present)) colonnes.push_back(AvecNomDeTemps("IMP\xC9RATIF", "Pr\xE9sent", present));
+    if (!ToutesVides(present) && !ToutesVides(passe)) colonnes.push_back(AvecNomDeTemps("", "Pass\xE9", passe));
+    AjouterBloc(texte, colonnes);
+}
+
+void AjouterSubjonctif(std::string& texte, const Conjugueur& c) {
     texte += "SUBJONCTIF\n";
     AjouterBloc(texte, {{"Pr\xE9sent", c.Simple("subjunctive", "present", true)},
                         {"Imparfait", c.Simple("subjunctive", "imperfect", true)},
                         {"Pass\xE9", c.Compose("subjunctive", "present", true)},
                         {"Plus-que-parfait", c.Compose("subjunctive", "imperfect", true)}});
-}
-
-void AjouterImperatif(std::string& texte, const Conjugueur& c) {
-    const std::vector<std::string> present = c.ImperatifPresent();
-    if (std::all_of(present.begin(), present.end(), [](const std::string& s) { return s.empty(); })) return;
-    texte += "IMP\xC9RATIF\n";
-    AjouterBloc(texte, {{"Pr\xE9sent", present}, {"Pass\xE9", c.ImperatifPasse()}});
 }
 
 }  // namespace
@@ -291,8 +315,8 @@ std::string TexteConjugaison(const FormesVerbe& verbe, const FormesVerbe& avoir,
     std::string texte;
     AjouterEntete(texte, conjugueur);
     AjouterIndicatif(texte, conjugueur);
-    AjouterConditionnelEtSubjonctif(texte, conjugueur);
-    AjouterImperatif(texte, conjugueur);
+    AjouterConditionnelEtImperatif(texte, conjugueur);
+    AjouterSubjonctif(texte, conjugueur);
     while (texte.size() >= 2 && texte[texte.size() - 1] == '\n' && texte[texte.size() - 2] == '\n') texte.pop_back();
     return texte;
 }
