@@ -1,5 +1,7 @@
 #include "conjugation/ConnexionBase.h"
 
+#include <climits>
+
 const char* const MOT_DE_PASSE_DEFAUT = "plumevolage";
 
 namespace {
@@ -16,7 +18,8 @@ std::unique_ptr<ConnexionBase> ConnexionBase::Ouvrir(const std::string& chaine, 
     if (base->environnement_ && SQLAllocConnect(base->environnement_, &base->connexion_) != SQL_SUCCESS)
         base->connexion_ = nullptr;
     base->dernierCode_ = -1;
-    if (base->connexion_) {
+    // A text the driver call cannot take whole is not sent cut.
+    if (base->connexion_ && base->texteConnexion_.size() <= SHRT_MAX) {
         // The outcome shows up in the first statement operation.
         SQLDriverConnect(base->connexion_, nullptr,
                          reinterpret_cast<SQLCHAR*>(base->texteConnexion_.data()),
