@@ -237,7 +237,7 @@ std::string Elaguee(const std::string& texte) {
     return texte.substr(debut, fin - debut);
 }
 
-// A template's endings, in UTF-8: mode -> tense -> persons -> alternatives.
+// A template's endings, in Windows-1252: mode -> tense -> persons -> alternatives.
 using Terminaisons = std::map<std::string, std::map<std::string, std::vector<std::vector<std::string>>>>;
 
 struct Modele {
@@ -245,10 +245,12 @@ struct Modele {
     Terminaisons terminaisons;
 };
 
+// Endings are converted once here; a radical and an ending are whole UTF-8
+// texts, so converting them apart gives the same bytes as converting the form.
 std::vector<std::string> AlternativesDePersonne(const NoeudXml& personne) {
     std::vector<std::string> alternatives;
     for (const NoeudXml& forme : personne.enfants)
-        if (forme.nom == "i") alternatives.push_back(Elaguee(forme.texte));
+        if (forme.nom == "i") alternatives.push_back(Utf8VersCp1252(Elaguee(forme.texte)));
     return alternatives;
 }
 
@@ -285,10 +287,11 @@ void Developper(const std::string& radical, const Terminaisons& terminaisons, Fo
     for (const auto& [mode, temps] : terminaisons)
         for (const auto& [nomTemps, personnes] : temps) {
             auto& formes = verbe.formes[mode][nomTemps];
+            formes.reserve(personnes.size());
             for (const auto& alternatives : personnes) {
                 std::vector<std::string> completes;
-                for (const std::string& terminaison : alternatives)
-                    completes.push_back(Utf8VersCp1252(radical + terminaison));
+                completes.reserve(alternatives.size());
+                for (const std::string& terminaison : alternatives) completes.push_back(radical + terminaison);
                 formes.push_back(std::move(completes));
             }
         }
@@ -309,7 +312,7 @@ bool LireVerbe(const NoeudXml& v, const std::map<std::string, Modele>& modeles, 
     verbe.infinitif = Utf8VersCp1252(infinitifUtf8);
     verbe.modele = Utf8VersCp1252(modele->first);
     verbe.hAspire = v.Enfant("aspirate-h") != nullptr;
-    Developper(radical, modele->second.terminaisons, verbe);
+    Developper(Utf8VersCp1252(radical), modele->second.terminaisons, verbe);
     return true;
 }
 
