@@ -62,7 +62,7 @@ ModeleDialogue ModeleAide() {
         {ID_STATIQUE, TypeControle::Statique, "MOTS APPROCHES: saisissez le mot et cliquez sur le bouton \"approch\xE9s\": la liste des possibilit\xE9s appara\xEEt.", 7, 116, 423, 11, STYLE_AUCUN},
         {ID_STATIQUE, TypeControle::Statique, "HISTORIQUE: toutes vos recherches sont enregistr\xE9" "es: cliquez sur les boutons \"<=\", \"=>\", \"historique\", pour avancer, reculer, faire appara\xEEtre l'historique, et sur le bouton \"effacer\".", 7, 129, 423, 18, STYLE_AUCUN},
         {ID_STATIQUE, TypeControle::Statique, "RECHERCHE PLEIN TEXTE: rechercher le mot que vous avez saisi parmi toutes les d\xE9" "finitions.", 7, 148, 423, 11, STYLE_AUCUN},
-        {ID_STATIQUE, TypeControle::Statique, "CONJUGAISONS et FLEXIONS: cliquez sur ces boutons pour faire appara\xEEtre les tableaux complets de conjugaison et de flexion.", 7, 162, 423, 13, STYLE_AUCUN},
+        {ID_STATIQUE, TypeControle::Statique, "CONJUGAISONS et FLEXIONS: cliquez sur ces boutons pour faire appara\xEEtre les tableaux complets de conjugaison et de flexion.", 7, 162, 423, 18, STYLE_AUCUN},
         {ID_OK, TypeControle::Bouton, "OK", 54, 182, 50, 14, STYLE_BOUTON_DEFAUT},
         {IDC_CREDITS, TypeControle::Bouton, "Cr\xE9" "dits", 206, 182, 50, 14, STYLE_AUCUN},
     };

@@ -6,7 +6,7 @@
 #include "text/Cp1252.h"
 
 const char* const TEXTE_LICENCE_DONNEES = "donn\xE9" "es sous licences libres";
-const char* const TEXTE_SOURCE_DEFINITIONS = "d\xE9" "finitions : source Littr\xE9 et Etalab";
+const char* const TEXTE_SOURCE_DEFINITIONS = "d\xE9" "finitions : Littr\xE9 et Etalab";
 const char* const PREFIXE_ENTETE_AIDE = "Donn\xE9" "es Littr\xE9, Dicollecte, verbiste, Etalab ";
 
 std::string AdresseArticleEnLigne(const std::string& mot) {

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Drives the real window on an X display with real key events:
-#   bureau.sh EXECUTABLE WORD EXPECTED_TEXT... 
+#   bureau.sh EXECUTABLE WORD EXPECTED_TEXT...
 # types WORD in the word box, presses Enter, reads the definition pane back
 # (the program writes the widget's text to $VOCALIA_SONDE after each change)
 # and checks that every EXPECTED_TEXT is in it. Escape must then end the
@@ -10,6 +10,7 @@ set -u
 executable=$1
 mot=$2
 shift 2
+attendus=("$@")
 
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
@@ -40,9 +41,9 @@ xdotool key Return
 contient_tout() {
     [ -f "$VOCALIA_SONDE" ] || return 1
     local attendu
-    for attendu in "$@"; do grep -qF -- "$attendu" "$VOCALIA_SONDE" || return 1; done
+    for attendu in "${attendus[@]}"; do grep -qF -- "$attendu" "$VOCALIA_SONDE" || return 1; done
 }
-if ! attendre 'contient_tout "$@"'; then
+if ! attendre contient_tout; then
     echo "the definition pane does not show the expected text; it holds:"
     cat "$VOCALIA_SONDE" 2>/dev/null
     exit 1

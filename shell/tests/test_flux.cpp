@@ -352,16 +352,6 @@ TEST_F(Flux, ToujoursVisibleSuitLaCase) {
     EXPECT_FALSE(fenetre->EstAuPremierPlan());
 }
 
-TEST_F(Flux, ApprochesEtConjugaisonNeMontrentRienEncore) {
-    Chercher("aimer");
-    const std::string panneau = Panneau();
-    fenetre->Cliquer(IDC_CONJUGAISON);
-    fenetre->Cliquer(IDC_APPROCHES);
-    EXPECT_EQ(Panneau(), panneau);
-    EXPECT_EQ(fenetre->Texte(IDC_TYPE_LISTE), "Dictionnaire");
-    EXPECT_TRUE(interface.Journal().empty());
-}
-
 TEST(FenetreAide, LeBoutonCreditsOuvreLesRemerciements) {
     InterfaceSansEcran interface;
     DefinirInterface(&interface);
