@@ -1,5 +1,6 @@
 #include "tools/donnees/ArticleLittre.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -83,12 +84,15 @@ std::string SansPrefixe(const std::string& texte, const char* prefixe) {
 
 // A supplement paragraph opens with the headword it adds to, in capitals,
 // and says which part of the entry it completes: "ÉLOQUEMMENT. Ajoutez :
-// - HIST. XVIe s.", "CANCEL. Ajoutez :", "1. AGRÉEUR. Ajoutez : - REM. ...".
+// - HIST. XVIe s.", "ABRÉGÉ, s. m. Ajoutez :", "1. AGRÉEUR. Ajoutez : - REM.
+// ...", or just "V. n. Ajoutez :".
 struct TitreSupplement {
     bool present = false;
     Section section = Section::Corps;
     std::string reste;
 };
+
+constexpr std::size_t PORTEE_TITRE = 60;
 
 std::size_t FinDesCapitales(const std::string& texte, std::size_t debut) {
     std::size_t fin = debut, lettres = 0;
@@ -98,40 +102,78 @@ std::size_t FinDesCapitales(const std::string& texte, std::size_t debut) {
         else if (c != ' ' && c != '-' && c != '\'' && c != ',') break;
         ++fin;
     }
-    while (fin > debut && texte[fin - 1] == ' ') --fin;
+    while (fin > debut && (texte[fin - 1] == ' ' || texte[fin - 1] == ',')) --fin;
     return lettres >= 2 ? fin : debut;
+}
+
+// Before a part's tag there is only the headword, a number, punctuation and
+// "Ajoutez": "CARACO. Ajoutez : HIST.", "= HIST.", "1. AGRÉEUR. Ajoutez : - REM.";
+// not "(voy. l'HIST.)" inside a definition.
+bool PrefixeDAnnonce(std::string prefixe) {
+    const std::size_t ajoutez = prefixe.find("Ajoutez");
+    if (ajoutez != std::string::npos) prefixe.erase(ajoutez, 7);
+    for (char c : prefixe)
+        if (EstMinusculeCp1252(c)) return false;
+    return true;
+}
+
+// The part named by "- HIST.", "ÉTYM."... near the start; `fin` receives
+// the position after the tag.
+Section RubriqueNommee(const std::string& texte, std::size_t& fin) {
+    static constexpr struct {
+        const char* etiquette;
+        Section section;
+    } Rubriques[] = {{"HIST.", Section::Historique}, {"\xC9TYM.", Section::Etymologie},
+                     {"REM.", Section::Remarque},    {"SYN.", Section::Synonyme},
+                     {"PROV.", Section::Proverbes}};
+    for (const auto& rubrique : Rubriques) {
+        for (std::size_t p = texte.find(rubrique.etiquette); p != std::string::npos && p <= PORTEE_TITRE;
+             p = texte.find(rubrique.etiquette, p + 1)) {
+            if (p > 0 && texte[p - 1] != ' ') continue;
+            if (!PrefixeDAnnonce(texte.substr(0, p))) continue;
+            fin = p + std::strlen(rubrique.etiquette);
+            return rubrique.section;
+        }
+    }
+    fin = 0;
+    return Section::Corps;
+}
+
+// "XVIe s.", "XIIe et XIIIe s.": the heading of a group of old French
+// citations, which some entries give without their HISTORIQUE title.
+bool EstSiecle(const std::string& texte) {
+    if (texte.size() < 4 || texte.size() > 24 || texte.find("e s") == std::string::npos) return false;
+    return texte.find_first_not_of("XVIe s.t") == std::string::npos &&
+           (texte[0] == 'X' || texte[0] == 'V' || texte[0] == 'I');
+}
+
+std::string SansPonctuationInitiale(const std::string& texte) {
+    const std::size_t debut = texte.find_first_not_of(" .,:;-");
+    return debut == std::string::npos ? "" : texte.substr(debut);
 }
 
 TitreSupplement LireTitreSupplement(const std::string& texte) {
     TitreSupplement titre;
     std::size_t debut = 0;
-    while (debut < texte.size() && (texte[debut] >= '0' && texte[debut] <= '9')) ++debut;
-    if (debut > 0 && texte.compare(debut, 2, ". ") == 0) debut += 2;
-    else debut = 0;
-    const std::size_t fin = FinDesCapitales(texte, debut);
-    if (fin == debut) return titre;
-    if (fin < texte.size() && texte[fin] != '.' && texte.compare(fin, 2, " -") != 0) return titre;
-    titre.present = true;
-    std::string reste = texte.substr(fin);
-    for (bool encore = true; encore;) {
-        const std::string avant = reste;
-        reste = SansPrefixe(reste, ".");
-        reste = SansPrefixe(reste, "Ajoutez :");
-        reste = SansPrefixe(reste, "Ajoutez");
-        if (CommencePar(reste, "- ")) {
-            const std::string rubrique = SansPrefixe(reste, "- ");
-            if (CommencePar(rubrique, "HIST")) titre.section = Section::Historique;
-            else if (CommencePar(rubrique, "\xC9TYM")) titre.section = Section::Etymologie;
-            else if (CommencePar(rubrique, "REM")) titre.section = Section::Remarque;
-            else if (CommencePar(rubrique, "SYN")) titre.section = Section::Synonyme;
-            else if (CommencePar(rubrique, "PROV")) titre.section = Section::Proverbes;
-            else break;
-            const std::size_t point = rubrique.find('.');
-            reste = point == std::string::npos ? "" : rubrique.substr(point);
-        }
-        encore = reste != avant;
+    while (debut < texte.size() && texte[debut] >= '0' && texte[debut] <= '9') ++debut;
+    debut = (debut > 0 && texte.compare(debut, 2, ". ") == 0) ? debut + 2 : 0;
+    const std::size_t finCapitales = FinDesCapitales(texte, debut);
+    const std::size_t ajoutez = texte.find("Ajoutez :");
+    std::size_t finRubrique = 0;
+    titre.section = RubriqueNommee(texte, finRubrique);
+    const bool annonce = (ajoutez != std::string::npos && ajoutez <= PORTEE_TITRE) || finRubrique > 0;
+    if (!annonce) {
+        // "MAISON." alone names the entry; "CASERNIER, IÈRE (ka-zèr-nié...), adj. Qui
+        // tient..." is a new sense that happens to open with its word.
+        if (finCapitales > debut && SansPonctuationInitiale(texte.substr(finCapitales)).empty())
+            titre.present = true;
+        return titre;
     }
-    titre.reste = reste;
+    titre.present = true;
+    std::size_t reste = finRubrique;
+    if (ajoutez != std::string::npos && ajoutez <= PORTEE_TITRE)
+        reste = std::max(reste, ajoutez + std::strlen("Ajoutez :"));
+    titre.reste = SansPonctuationInitiale(texte.substr(reste));
     return titre;
 }
 
@@ -146,7 +188,7 @@ public:
         if (CommencePar(ligne, DEBUT_TITRE)) return Titre(TexteSansBalises(ligne));
         if (CommencePar(ligne, DEBUT_CITATION)) return Citation(ligne);
         Fermer();
-        if (EstNumeroDeSens(ligne) && section_ == Section::Supplement) rubrique_ = Section::Corps;
+        if (EstNumeroDeSens(ligne)) rubrique_ = Section::Corps;
         paragraphe_.texte = TexteSansBalises(SansNumeroDeSens(ligne));
         paragraphe_.ouvert = true;
         if (section_ == Section::Corps) AjouterGlose(NumeroDeSens(ligne));
@@ -154,9 +196,18 @@ public:
 
     void Fermer() {
         if (!paragraphe_.ouvert) return;
-        Section section = section_;
-        if (section_ == Section::Supplement) section = RubriqueSupplement();
-        Ranger(section);
+        std::string& texte = paragraphe_.texte;
+        texte = SansPrefixe(texte, "Ajoutez :");
+        if (section_ != Section::Historique && section_ != Section::Etymologie) {
+            const TitreSupplement titre = LireTitreSupplement(texte);
+            if (titre.present) {
+                rubrique_ = titre.section;
+                texte = titre.reste;
+            } else if (EstSiecle(texte)) {
+                rubrique_ = Section::Historique;
+            }
+        }
+        Ranger(rubrique_ != Section::Corps ? rubrique_ : section_);
         paragraphe_ = Paragraphe{};
     }
 
@@ -183,17 +234,6 @@ private:
         while (!debut.empty() && (debut.back() == '.' || debut.back() == ' ')) debut.pop_back();
         if (CommencePar(texte, debut.c_str())) return;
         texte = texte.empty() ? glose->second : glose->second + " " + texte;
-    }
-
-    Section RubriqueSupplement() {
-        const TitreSupplement titre = LireTitreSupplement(paragraphe_.texte);
-        if (titre.present) {
-            rubrique_ = titre.section;
-            paragraphe_.texte = titre.reste;
-        } else {
-            paragraphe_.texte = SansPrefixe(paragraphe_.texte, "Ajoutez :");
-        }
-        return rubrique_;
     }
 
     void Ranger(Section section) {
@@ -239,7 +279,9 @@ private:
     std::vector<std::string> heritees_;
     std::map<int, std::string> sommaire_;  // sense number -> gloss
     Section section_ = Section::Corps;
-    Section rubrique_ = Section::Corps;  // the part a supplement paragraph completes
+    // The part that an announcing paragraph ("MAISON. - HIST.", "XVIe s.") opens,
+    // until the next numbered sense or section title.
+    Section rubrique_ = Section::Corps;
     Paragraphe paragraphe_;
 };
 

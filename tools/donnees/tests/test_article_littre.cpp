@@ -204,3 +204,50 @@ TEST(ConvertirArticleLittre, SommaireIgnoreEtCategorieDuPremierSens) {
     ASSERT_EQ(renvoi.sens.size(), 1u);
     EXPECT_EQ(renvoi.sens[0].definition, "Voy. SOFI 2.");
 }
+
+TEST(ConvertirArticleLittre, AnnoncesDuSupplement) {
+    const std::string corps =
+        "<i><small>(a-bu-z\xE9) v. a.</small></i>\n<b>1\xB0</b> User mal.\n" +
+        Titre("SUPPL\xC9MENT AU DICTIONNAIRE") +
+        "    ABUSER. V. n. Ajoutez :\n\n<b>5\xB0</b> Il se dit aussi des actes contre nature.\n"
+        "    ABUS\xC9, s. m. Ajoutez :\n<b>6\xB0</b> \n" + Citation("Abus\xE9 de tout", "ANQUEZ", "Hist.") +
+        "    \xC9LOQUEMMENT. Ajoutez : - HIST. XVIe s. \n" + Citation("eloquentement", "RAB.", "Garg.") +
+        "    1. AGR\xC9\x45UR. Ajoutez : - REM. Agr\xE9\x65ur reste usit\xE9.\n"
+        "    BALANCEMENT.\n"
+        "    CASERNIER, I\xC8RE (ka-z\xE8r-ni\xE9), adj. Qui tient de la caserne.\n" +
+        Titre("REMARQUE") + "Ajoutez :\n    2. C'est affaire \xE0 vous.\n";
+    const Article article = ConvertirArticleLittre(corps, Nom("abuser"));
+    std::vector<std::string> definitions;
+    for (const Sens& sens : article.sens) definitions.push_back(sens.definition);
+    EXPECT_EQ(definitions, (std::vector<std::string>{
+                               "User mal.", "Il se dit aussi des actes contre nature.",
+                               "Remarque. Agr\xE9\x65ur reste usit\xE9.",
+                               "CASERNIER, I\xC8RE (ka-z\xE8r-ni\xE9), adj. Qui tient de la caserne.",
+                               "Remarque. 2. C'est affaire \xE0 vous."}));
+    ASSERT_EQ(article.sens[1].exemples.size(), 1u);  // the bare 6° lends its citation
+    EXPECT_EQ(article.sens[1].exemples[0], "Abus\xE9 de tout, ANQUEZ, Hist.");
+}
+
+TEST(ConvertirArticleLittre, HistoriqueSansTitreEtRubriquesAnnoncees) {
+    const std::string corps =
+        "<i><small>(ar-d\xEAur) s. f.</small></i>\n"
+        "    Chaleur vive. Il y avait des chirurgiens (voy. l'HIST.).\n"
+        "    XVIe s. \n" + Citation("Ceste cause a esté demenée par ardeur", "MONT.", "I, 3") +
+        "    XIIe et XIIIe s. \n" + Citation("De telle ardeur", "BRUYANT", "II") +
+        Titre("\xC9TYMOLOGIE") + "    Lat. ardor.\n" +
+        Titre("SUPPL\xC9MENT AU DICTIONNAIRE") +
+        "    ARDEUR. Ajoutez : HIST. XVIe s. \n" + Citation("Caracon", "COTGRAVE", "") +
+        "\n<b>4\xB0</b> Ardeur au travail.\n"
+        "    \xC9TYM. Ajoutez : Anc. esp. ardor.\n" + Titre("REMARQUE") +
+        "    Il faut dire ardeur.\n    AUTEUR. = HIST. XIIIe s. \n" + Citation("li auteur", "", "Rose");
+    const Article article = ConvertirArticleLittre(corps, Nom("ardeur"));
+    std::vector<std::string> definitions;
+    for (const Sens& sens : article.sens) {
+        definitions.push_back(sens.definition);
+        EXPECT_TRUE(sens.exemples.empty()) << sens.definition;  // all citations were old French
+    }
+    EXPECT_EQ(definitions, (std::vector<std::string>{
+                               "Chaleur vive. Il y avait des chirurgiens (voy. l'HIST.).",
+                               "Ardeur au travail.", "Remarque. Il faut dire ardeur."}));
+    EXPECT_EQ(article.etymologie, "Lat. ardor. Anc. esp. ardor.");
+}
