@@ -18,7 +18,8 @@ struct OrdreOctets {
 };
 
 struct EtatIndex {
-    IndexeurSec index;
+    // Filled only through the resource path; the database side stays unused.
+    IndexeurSecDB index;
     bool charge = false;
 };
 
@@ -51,7 +52,7 @@ bool IndexCharge(int type) {
     return Etat(type).charge;
 }
 
-IndexeurSec& IndexApproches(int type) { return Etat(TypeValide(type) ? type : 0).index; }
+IndexeurSecDB& IndexApproches(int type) { return Etat(TypeValide(type) ? type : 0).index; }
 
 std::vector<std::string> MoteurApproches::CollecterCandidats(const std::string& mot, int filtre) const {
     std::lock_guard<std::recursive_mutex> garde(VerrouApproches());

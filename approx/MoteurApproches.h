@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "approx/LexiqueApproches.h"
-#include "text/Indexeur.h"
+#include "text/IndexeurSecDB.h"
 
 inline constexpr int SEUIL_DISTANCE = 35;
 inline constexpr std::size_t RESULTATS_MIN = 10;
@@ -49,4 +49,4 @@ std::recursive_mutex& VerrouApproches();
 // Loads kind `type`'s index unless it is loaded; a failed load is retried next time.
 void AssurerIndex(int type);
 bool IndexCharge(int type);
-IndexeurSec& IndexApproches(int type);
+IndexeurSecDB& IndexApproches(int type);
