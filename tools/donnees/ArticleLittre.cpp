@@ -117,8 +117,8 @@ bool PrefixeDAnnonce(std::string prefixe) {
     return true;
 }
 
-// The part named by "- HIST.", "ÉTYM."... near the start; `fin` receives
-// the position after the tag.
+// The part named by the first "- HIST.", "ÉTYM."... near the start; `fin`
+// receives the position after the tag (0 when none).
 Section RubriqueNommee(const std::string& texte, std::size_t& fin) {
     static constexpr struct {
         const char* etiquette;
@@ -126,17 +126,23 @@ Section RubriqueNommee(const std::string& texte, std::size_t& fin) {
     } Rubriques[] = {{"HIST.", Section::Historique}, {"\xC9TYM.", Section::Etymologie},
                      {"REM.", Section::Remarque},    {"SYN.", Section::Synonyme},
                      {"PROV.", Section::Proverbes}};
+    Section premiere = Section::Corps;
+    std::size_t position = std::string::npos;
+    fin = 0;
     for (const auto& rubrique : Rubriques) {
         for (std::size_t p = texte.find(rubrique.etiquette); p != std::string::npos && p <= PORTEE_TITRE;
              p = texte.find(rubrique.etiquette, p + 1)) {
             if (p > 0 && texte[p - 1] != ' ') continue;
             if (!PrefixeDAnnonce(texte.substr(0, p))) continue;
-            fin = p + std::strlen(rubrique.etiquette);
-            return rubrique.section;
+            if (position == std::string::npos || p < position) {
+                position = p;
+                premiere = rubrique.section;
+                fin = p + std::strlen(rubrique.etiquette);
+            }
+            break;
         }
     }
-    fin = 0;
-    return Section::Corps;
+    return premiere;
 }
 
 // "XVIe s.", "XIIe et XIIIe s.": the heading of a group of old French
@@ -152,17 +158,27 @@ std::string SansPonctuationInitiale(const std::string& texte) {
     return debut == std::string::npos ? "" : texte.substr(debut);
 }
 
+// "Ajoutez :", "Ajoutez." — not "Ajoutez, ajoutons" nor "Ajoutez que" in the
+// entry AJOUTER.
+std::size_t FinDAjoutez(const std::string& texte) {
+    const std::size_t position = texte.find("Ajoutez");
+    if (position == std::string::npos || position > PORTEE_TITRE) return 0;
+    const std::size_t fin = position + 7;
+    if (texte.compare(fin, 2, " :") == 0) return fin + 2;
+    if (fin < texte.size() && (texte[fin] == '.' || texte[fin] == ':')) return fin + 1;
+    return fin == texte.size() ? fin : 0;
+}
+
 TitreSupplement LireTitreSupplement(const std::string& texte) {
     TitreSupplement titre;
     std::size_t debut = 0;
     while (debut < texte.size() && texte[debut] >= '0' && texte[debut] <= '9') ++debut;
     debut = (debut > 0 && texte.compare(debut, 2, ". ") == 0) ? debut + 2 : 0;
     const std::size_t finCapitales = FinDesCapitales(texte, debut);
-    const std::size_t ajoutez = texte.find("Ajoutez :");
     std::size_t finRubrique = 0;
     titre.section = RubriqueNommee(texte, finRubrique);
-    const bool annonce = (ajoutez != std::string::npos && ajoutez <= PORTEE_TITRE) || finRubrique > 0;
-    if (!annonce) {
+    const std::size_t finAjoutez = FinDAjoutez(texte);
+    if (finAjoutez == 0 && finRubrique == 0) {
         // "MAISON." alone names the entry; "CASERNIER, IÈRE (ka-zèr-nié...), adj. Qui
         // tient..." is a new sense that happens to open with its word.
         if (finCapitales > debut && SansPonctuationInitiale(texte.substr(finCapitales)).empty())
@@ -170,10 +186,24 @@ TitreSupplement LireTitreSupplement(const std::string& texte) {
         return titre;
     }
     titre.present = true;
-    std::size_t reste = finRubrique;
-    if (ajoutez != std::string::npos && ajoutez <= PORTEE_TITRE)
-        reste = std::max(reste, ajoutez + std::strlen("Ajoutez :"));
-    titre.reste = SansPonctuationInitiale(texte.substr(reste));
+    std::string reste = SansPonctuationInitiale(texte.substr(std::max(finRubrique, finAjoutez)));
+    // What follows the announcement may name the part in turn: "BOITER (être
+    // boiteux). Ajoutez : - HIST. XVIe s."
+    for (bool encore = true; encore;) {
+        encore = false;
+        std::size_t finTag = 0;
+        const Section nommee = RubriqueNommee(reste, finTag);
+        const std::size_t finSuivant = FinDAjoutez(reste);
+        if (finTag > 0 && finTag <= 8) {
+            titre.section = nommee;
+            reste = SansPonctuationInitiale(reste.substr(finTag));
+            encore = true;
+        } else if (finSuivant > 0 && finSuivant <= 10) {
+            reste = SansPonctuationInitiale(reste.substr(finSuivant));
+            encore = true;
+        }
+    }
+    titre.reste = reste;
     return titre;
 }
 

@@ -214,7 +214,10 @@ TEST(ConvertirArticleLittre, AnnoncesDuSupplement) {
         "    \xC9LOQUEMMENT. Ajoutez : - HIST. XVIe s. \n" + Citation("eloquentement", "RAB.", "Garg.") +
         "    1. AGR\xC9\x45UR. Ajoutez : - REM. Agr\xE9\x65ur reste usit\xE9.\n"
         "    BALANCEMENT.\n"
-        "    CASERNIER, I\xC8RE (ka-z\xE8r-ni\xE9), adj. Qui tient de la caserne.\n" +
+        "    ARMEMENT. Ajoutez.\n"
+        "    CASERNIER, I\xC8RE (ka-z\xE8r-ni\xE9), adj. Qui tient de la caserne.\n"
+        "    1. BOITER (\xEAtre boiteux). Ajoutez : - HIST. XVIe s. \n" +
+        Citation("elle boittoit", "MONT.", "I, 296") + "    Et boitoit fort.\n" +
         Titre("REMARQUE") + "Ajoutez :\n    2. C'est affaire \xE0 vous.\n";
     const Article article = ConvertirArticleLittre(corps, Nom("abuser"));
     std::vector<std::string> definitions;
