@@ -25,10 +25,10 @@ export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
 "$executable" > "$dossier/sortie.txt" 2>&1 &
 pid=$!
 
-# Waits (polling, at most about 30 s) for a condition; not a speed measure.
+# Waits (polling, at most about 60 s) for a condition; not a speed measure.
 attendre() {
     local i
-    for i in $(seq 150); do
+    for i in $(seq 300); do
         if eval "$1"; then return 0; fi
         sleep 0.2
     done
