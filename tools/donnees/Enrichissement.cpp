@@ -1,5 +1,6 @@
 #include "tools/donnees/Enrichissement.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -49,47 +50,37 @@ bool GroupeConvient(const GroupeSynonymes& groupe, const std::set<std::string>& 
     return false;
 }
 
-// Gives each article of a thesaurus headword the groups of its category.
-// Groups whose category no article has (or that have none) go to the first
-// article, unless another article of the word already received groups.
-// Returns the number of headwords that received synonyms.
-std::size_t AttribuerSynonymes(std::vector<Article>& articles,
-                               const std::map<std::string, std::vector<std::size_t>>& parMot,
-                               const std::vector<EntreeThesaurus>& thesaurus) {
-    std::size_t mots = 0;
-    for (const EntreeThesaurus& entree : thesaurus) {
-        const auto trouve = parMot.find(entree.mot);
-        if (trouve == parMot.end()) continue;
-        const std::vector<std::size_t>& indices = trouve->second;
-        std::vector<std::vector<GroupeSynonymes>> recus(indices.size());
-        std::vector<GroupeSynonymes> orphelins;
-        for (const GroupeSynonymes& groupe : entree.groupes) {
-            bool place = false;
-            for (std::size_t k = 0; k < indices.size(); ++k)
-                if (GroupeConvient(groupe, ClesCategories(articles[indices[k]].categorie))) {
-                    recus[k].push_back(groupe);
-                    place = true;
-                }
-            if (!place) orphelins.push_back(groupe);
+// The spelling a word has in the spelling dictionary and the thesaurus when
+// the Littré writes it otherwise: "oeil", "coeur", "caecum" there are
+// "\x9C" "il", "c\x9C" "ur", "c\xE6" "cum" here. Empty when there is none.
+std::string GraphieLiee(const std::string& mot, const TableFlexions& flexions) {
+    if (flexions.Connu(mot)) return "";
+    std::string lie;
+    bool change = false;
+    for (std::size_t i = 0; i < mot.size(); ++i) {
+        if (i + 1 < mot.size() && (mot[i] == 'o' || mot[i] == 'a') && mot[i + 1] == 'e') {
+            lie += mot[i] == 'o' ? '\x9C' : '\xE6';
+            ++i;
+            change = true;
+        } else {
+            lie += mot[i];
         }
-        bool aucun = true;
-        for (const auto& r : recus) aucun &= r.empty();
-        if (aucun) recus[0] = orphelins;
-        bool donne = false;
-        for (std::size_t k = 0; k < indices.size(); ++k) {
-            Article& article = articles[indices[k]];
-            if (recus[k].empty() || !article.synonymes.empty()) continue;
-            article.synonymes = TexteSynonymes(recus[k]);
-            donne = true;
-        }
-        if (donne) ++mots;
     }
-    return mots;
+    return change && flexions.Connu(lie) ? lie : "";
 }
 
-// The category an added word gets: the spelling dictionary's categories are
-// in order of preference (nouns first); the first the thesaurus confirms
-// wins, else the dictionary's first.
+struct Contexte {
+    std::vector<Article>& articles;
+    const TableFlexions& flexions;
+    std::set<std::string> vedettes;
+    std::map<std::string, std::string> graphies;  // the other spelling -> the headword
+    std::set<std::string> formesDesVedettes;
+    std::map<std::string, std::vector<std::size_t>> parMot;  // headword or its other spelling -> articles
+};
+
+// The category a word gets in an added article: the spelling dictionary's
+// categories are in order of preference (nouns first); the first the
+// thesaurus confirms wins, else the dictionary's first.
 std::string CategorieAjout(const std::vector<GroupeSynonymes>& groupes, const std::vector<std::string>& connues) {
     for (const std::string& connue : connues)
         for (const GroupeSynonymes& groupe : groupes)
@@ -102,18 +93,56 @@ bool CategoriePrincipale(const std::string& categorie) {
     return categorie == "NOM" || categorie == "VERBE" || categorie == "ADJECTIF" || categorie == "ADVERBE";
 }
 
-struct Contexte {
-    std::vector<Article>& articles;
-    const TableFlexions& flexions;
-    std::set<std::string> vedettes;
-    std::set<std::string> formesDesVedettes;
-};
-
-void AjouterArticle(Contexte& c, const std::string& mot, const std::vector<GroupeSynonymes>& groupes) {
-    const std::string categorie = CategorieAjout(groupes, c.flexions.Categories(mot));
+void AjouterArticle(Contexte& c, const std::string& mot, const std::string& categorie,
+                    const std::vector<GroupeSynonymes>& groupes) {
     const std::string genre = categorie == "NOM" ? c.flexions.GenreNom(mot) : "";
     c.articles.push_back(ArticleMotModerne(mot, categorie, genre, groupes));
     c.vedettes.insert(mot);
+}
+
+// Gives each article of a thesaurus headword the groups of its category.
+// Groups of a main category the word has in the spelling dictionary but in
+// no article of the Littré make an added article of that category (the
+// Littré's "ordinateur" is an adjective, "one who orders"; the computer is a
+// noun). The other groups that fit no article go to the word's first
+// article, unless another of its articles already received groups.
+// Returns the number of articles added.
+std::size_t AttribuerSynonymes(Contexte& c, const EntreeThesaurus& entree) {
+    const auto trouve = c.parMot.find(entree.mot);
+    if (trouve == c.parMot.end()) return 0;
+    const std::vector<std::size_t> indices = trouve->second;
+    std::vector<std::vector<GroupeSynonymes>> recus(indices.size());
+    std::vector<GroupeSynonymes> orphelins;
+    std::map<std::string, std::vector<GroupeSynonymes>> nouvellesCategories;
+    const auto connues = c.flexions.Categories(entree.mot);
+    for (const GroupeSynonymes& groupe : entree.groupes) {
+        bool place = false;
+        for (std::size_t k = 0; k < indices.size(); ++k)
+            if (GroupeConvient(groupe, ClesCategories(c.articles[indices[k]].categorie))) {
+                recus[k].push_back(groupe);
+                place = true;
+            }
+        if (place) continue;
+        std::string nouvelle;
+        for (const std::string& connue : connues)
+            if (nouvelle.empty() && CategoriePrincipale(connue) &&
+                std::find(groupe.categories.begin(), groupe.categories.end(), CleCategorie(connue)) !=
+                    groupe.categories.end())
+                nouvelle = connue;
+        if (nouvelle.empty()) orphelins.push_back(groupe);
+        else nouvellesCategories[nouvelle].push_back(groupe);
+    }
+    bool aucun = true;
+    for (const auto& r : recus) aucun &= r.empty();
+    if (aucun) recus[0] = orphelins;
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        Article& article = c.articles[indices[k]];
+        if (!recus[k].empty() && article.synonymes.empty()) article.synonymes = TexteSynonymes(recus[k]);
+    }
+    // Added under the Littré's spelling, beside the Littré's articles.
+    const std::string vedette = c.articles[indices[0]].mot;
+    for (const auto& [categorie, groupes] : nouvellesCategories) AjouterArticle(c, vedette, categorie, groupes);
+    return nouvellesCategories.size();
 }
 
 // A word deserves an article when the Littré lacks it, it is not merely a
@@ -121,7 +150,9 @@ void AjouterArticle(Contexte& c, const std::string& mot, const std::vector<Group
 // main category: that keeps out misspellings, inflected forms, proper names
 // and the thesaurus's multi-word phrases.
 bool Candidat(const Contexte& c, const std::string& mot) {
-    if (!MotAjoutable(mot) || c.vedettes.count(mot) || c.formesDesVedettes.count(mot)) return false;
+    if (!MotAjoutable(mot) || c.vedettes.count(mot) || c.graphies.count(mot) || c.formesDesVedettes.count(mot))
+        return false;
+    if (c.flexions.PlurielSeulement(mot)) return false;
     const auto categories = c.flexions.Categories(mot);
     return !categories.empty() && CategoriePrincipale(categories.front());
 }
@@ -131,7 +162,9 @@ std::size_t AjouterMotsModernes(Contexte& c, const std::vector<EntreeThesaurus>&
     std::set<std::string> tetes;
     for (const EntreeThesaurus& entree : thesaurus) {
         tetes.insert(entree.mot);
-        if (Candidat(c, entree.mot)) AjouterArticle(c, entree.mot, entree.groupes);
+        if (Candidat(c, entree.mot))
+            AjouterArticle(c, entree.mot, CategorieAjout(entree.groupes, c.flexions.Categories(entree.mot)),
+                           entree.groupes);
     }
     // Words the thesaurus lists as synonyms of at least two headwords but
     // never describes itself.
@@ -139,7 +172,7 @@ std::size_t AjouterMotsModernes(Contexte& c, const std::vector<EntreeThesaurus>&
         if (citants.size() < 2 || tetes.count(mot) || !Candidat(c, mot)) continue;
         GroupeSynonymes groupe;
         groupe.synonymes = citants;
-        AjouterArticle(c, mot, {groupe});
+        AjouterArticle(c, mot, c.flexions.Categories(mot).front(), {groupe});
     }
     return c.articles.size() - avant;
 }
@@ -176,22 +209,33 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     ChargerThesaurus(sources.thesaurus, thesaurus);
     CorrigerGroupesDouteux(thesaurus);
 
-    Contexte contexte{articles, flexions, {}, {}};
-    std::map<std::string, std::vector<std::size_t>> parMot;
+    Contexte contexte{articles, flexions, {}, {}, {}, {}};
     for (std::size_t i = 0; i < articles.size(); ++i) {
-        parMot[articles[i].mot].push_back(i);
-        contexte.vedettes.insert(articles[i].mot);
+        const std::string& mot = articles[i].mot;
+        contexte.parMot[mot].push_back(i);
+        if (!contexte.vedettes.insert(mot).second) continue;
+        const std::string graphie = GraphieLiee(mot, flexions);
+        if (!graphie.empty()) contexte.graphies[graphie] = mot;
     }
-    for (const std::string& vedette : contexte.vedettes)
-        for (const std::string& forme : flexions.Formes(vedette)) contexte.formesDesVedettes.insert(forme);
+    for (const auto& [graphie, vedette] : contexte.graphies)
+        if (!contexte.parMot.count(graphie)) contexte.parMot[graphie] = contexte.parMot[vedette];
+    for (const auto& [mot, indices] : contexte.parMot)
+        for (const std::string& forme : flexions.Formes(mot)) contexte.formesDesVedettes.insert(forme);
 
-    bilan.motsAvecSynonymes = AttribuerSynonymes(articles, parMot, thesaurus);
-    bilan.articlesAjoutes = AjouterMotsModernes(contexte, thesaurus);
-    bilan.motsAvecSynonymes += bilan.articlesAjoutes;
+    std::set<std::string> motsAvecSynonymes;
+    for (const EntreeThesaurus& entree : thesaurus) bilan.articlesAjoutes += AttribuerSynonymes(contexte, entree);
+    bilan.articlesAjoutes += AjouterMotsModernes(contexte, thesaurus);
+    for (const Article& article : articles)
+        if (!article.synonymes.empty()) motsAvecSynonymes.insert(article.mot);
+    bilan.motsAvecSynonymes = motsAvecSynonymes.size();
 
-    for (Article& article : articles)
-        if (article.flexions.empty())
-            article.flexions = flexions.Texte(article.mot, article.categorie, GenreArticle(article));
+    for (Article& article : articles) {
+        if (!article.flexions.empty()) continue;
+        const std::string graphie = GraphieLiee(article.mot, flexions);
+        article.flexions = graphie.empty()
+                               ? flexions.Texte(article.mot, article.categorie, GenreArticle(article))
+                               : SansLigatures(flexions.Texte(graphie, article.categorie, GenreArticle(article)));
+    }
 
     std::string versionCommunes;
     if (!sources.communes.empty()) {
@@ -207,7 +251,7 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     }
 
     const std::size_t avant = indexFlexions.size();
-    flexions.Indexer(contexte.vedettes, indexFlexions);
+    flexions.Indexer(contexte.vedettes, indexFlexions, contexte.graphies);
     bilan.formesIndexees = indexFlexions.size() - avant;
 
     bilan.versions = VOCALIA_VERSIONS_SOURCES;

@@ -147,6 +147,8 @@ std::string TexteVerbe(const std::vector<FormeFlechie>& formes, bool hAspire) {
 std::string TexteNomOuAdjectif(const std::string& lemme, const std::vector<FormeFlechie>& formes) {
     std::vector<std::string> masculins, feminins, pluriels;
     bool masculinSeul = false, femininSeul = false;
+    // A word known only as a plural (the Littré's "yeux") has no other form to show.
+    if (std::none_of(formes.begin(), formes.end(), [](const FormeFlechie& f) { return f.singulier; })) return "";
     for (const FormeFlechie& f : formes) {
         if (!f.temps.empty()) continue;
         masculinSeul |= f.masculin && !f.feminin;
@@ -356,11 +358,46 @@ std::set<std::string> TableFlexions::Formes(const std::string& lemme) const {
 }
 
 void TableFlexions::Indexer(const std::set<std::string>& vedettes,
-                            std::map<std::string, std::vector<std::string>>& index) const {
+                            std::map<std::string, std::vector<std::string>>& index,
+                            const std::map<std::string, std::string>& graphies) const {
     for (const auto& [lemme, categories] : lemmes_) {
-        if (!vedettes.count(lemme)) continue;
+        std::string vedette = lemme;
+        if (!vedettes.count(lemme)) {
+            const auto autre = graphies.find(lemme);
+            if (autre == graphies.end()) continue;
+            vedette = autre->second;
+        }
         for (const auto& [categorie, formes] : categories)
-            for (const FormeFlechie& f : formes)
-                if (f.forme != lemme && !vedettes.count(f.forme)) AjouterSansDoublon(index[f.forme], lemme);
+            for (const FormeFlechie& f : formes) {
+                if (f.forme != vedette && !vedettes.count(f.forme)) AjouterSansDoublon(index[f.forme], vedette);
+                // A headword spelt without ligatures is typed so in its forms too: "coeurs".
+                const std::string sansLigature = SansLigatures(f.forme);
+                if (vedette != lemme && sansLigature != f.forme && sansLigature != vedette &&
+                    !vedettes.count(sansLigature))
+                    AjouterSansDoublon(index[sansLigature], vedette);
+            }
     }
+}
+
+std::string SansLigatures(const std::string& texte) {
+    std::string sortie;
+    for (char c : texte) {
+        if (c == '\x9C') sortie += "oe";
+        else if (c == '\xE6') sortie += "ae";
+        else sortie += c;
+    }
+    return sortie;
+}
+
+bool TableFlexions::PlurielSeulement(const std::string& mot) const {
+    const auto trouve = lemmes_.find(mot);
+    if (trouve == lemmes_.end()) return false;
+    bool pluriel = false;
+    for (const auto& [categorie, formes] : trouve->second)
+        for (const FormeFlechie& f : formes)
+            if (f.forme == mot) {
+                if (f.singulier) return false;
+                pluriel = true;
+            }
+    return pluriel;
 }

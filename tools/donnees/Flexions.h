@@ -43,10 +43,16 @@ public:
     std::string Texte(const std::string& lemme, const std::string& categorieArticle,
                       const std::string& genre) const;
 
-    // Adds, for every lemma that is in `vedettes`, each of its forms that is
-    // not itself in `vedettes`: form -> lemmas, without repeats.
+    // Adds, for every lemma that is in `vedettes` (or that `graphies` maps to
+    // a headword spelt otherwise, "\x9C" "il" -> "oeil"), each of its forms that
+    // is not itself in `vedettes`: form -> headwords, without repeats.
     void Indexer(const std::set<std::string>& vedettes,
-                 std::map<std::string, std::vector<std::string>>& index) const;
+                 std::map<std::string, std::vector<std::string>>& index,
+                 const std::map<std::string, std::string>& graphies = {}) const;
+
+    // True when every form spelt like the word is a plural: "yeux", "cieux"
+    // are words of the dictionary but no lemmas.
+    bool PlurielSeulement(const std::string& mot) const;
 
     // "masculin" or "f\xE9minin" when the lemma as a noun has that gender
     // only; empty for nouns of both genders and for unknown words.
@@ -64,3 +70,6 @@ private:
 // "NOM" for "Nom", "nom", "NOM MASCULIN", "po:nom" values...: the category
 // key this builder compares, upper case without accents; empty when unknown.
 std::string CleCategorie(const std::string& categorie);
+
+// "\x9C" and "\xE6" written as two letters, as the Littré writes them.
+std::string SansLigatures(const std::string& texte);

@@ -26,10 +26,11 @@ protected:
             return;
         articles = new std::vector<Article>{
             Littre("maison", "NOM", "f\xE9minin"),   Littre("cheval", "NOM", "masculin"),
-            Littre("beau", "ADJECTIF"),              Littre("\x9C" "il", "NOM", "masculin"),
+            Littre("beau", "ADJECTIF"),              Littre("oeil", "NOM", "masculin"),
             Littre("aimer", "VERBE"),                Littre("finir", "VERBE"),
             Littre("aller", "VERBE"),                Littre("aller", "NOM", "masculin"),
-            Littre("belle", "NOM", "f\xE9minin"),
+            Littre("belle", "NOM", "f\xE9minin"),   Littre("ordinateur", "ADJECTIF"),
+            Littre("coeur", "NOM", "masculin"),
         };
         index = new std::map<std::string, std::vector<std::string>>;
         bilan = new BilanEnrichissement(Enrichir(*articles, *index, sources));
@@ -61,8 +62,10 @@ bool EnrichissementReel::communesAttendues = false;
 TEST_F(EnrichissementReel, InflectedFormsLeadToTheirHeadwords) {
     const std::pair<const char*, const char*> exemples[] = {
         {"maisons", "maison"}, {"chevaux", "cheval"}, {"belles", "beau"},
-        {"yeux", "\x9C" "il"}, {"aimions", "aimer"},   {"finissons", "finir"},
+        {"yeux", "oeil"},       {"aimions", "aimer"},   {"finissons", "finir"},
         {"all\xE8rent", "aller"}, {"bel", "beau"},    {"fini", "finir"},
+        // The Littré writes "oeil": the spelling with the ligature leads to it.
+        {"\x9C" "il", "oeil"}, {"c\x9C" "urs", "coeur"}, {"coeurs", "coeur"},
     };
     for (const auto& [forme, vedette] : exemples) {
         SCOPED_TRACE(forme);
@@ -77,7 +80,9 @@ TEST_F(EnrichissementReel, InflectedFormsLeadToTheirHeadwords) {
 
 TEST_F(EnrichissementReel, ArticlesReceiveInflectionsAndSynonyms) {
     EXPECT_EQ(Trouver("cheval")->flexions, "pluriel : chevaux");
-    EXPECT_EQ(Trouver("\x9C" "il")->flexions, "pluriel : yeux");
+    EXPECT_EQ(Trouver("oeil")->flexions, "pluriel : yeux");
+    EXPECT_EQ(Trouver("coeur")->flexions, "pluriel : coeurs");
+    EXPECT_NE(Trouver("oeil")->synonymes.find("regard"), std::string::npos);
     EXPECT_EQ(Trouver("beau")->flexions.rfind("masculin : beau, bel ; f\xE9minin : belle", 0), 0u)
         << Trouver("beau")->flexions;
     EXPECT_NE(Trouver("finir")->flexions.find("nous finissons"), std::string::npos) << Trouver("finir")->flexions;
@@ -91,19 +96,25 @@ TEST_F(EnrichissementReel, ArticlesReceiveInflectionsAndSynonyms) {
 TEST_F(EnrichissementReel, ModernWordsGetAnArticle) {
     for (const char* mot : {"ordinateur", "logiciel", "t\xE9l\xE9phone", "courriel"}) {
         SCOPED_TRACE(mot);
-        const Article* article = Trouver(mot);
+        const Article* article = Trouver(mot, "NOM");
         ASSERT_NE(article, nullptr);
         ASSERT_EQ(article->sens.size(), 1u);
         EXPECT_EQ(article->sens[0].definition.rfind("Seuls des synonymes de ce mot sont connus : ", 0), 0u);
         EXPECT_FALSE(article->synonymes.empty());
         EXPECT_EQ(article->categorie, "NOM");
     }
-    EXPECT_EQ(Trouver("ordinateur")->attributs.at(CleGenre), "masculin");
+    EXPECT_EQ(Trouver("ordinateur", "NOM")->attributs.at(CleGenre), "masculin");
+    // The Littré's adjective ("who orders") keeps away from the computer's synonyms.
+    EXPECT_EQ(Trouver("ordinateur", "ADJECTIF")->synonymes.find("calculateur"), std::string::npos);
+    EXPECT_EQ(Trouver("ordinateur", "ADJECTIF")->sens.at(0).definition, "D\xE9" "finition.");
     // The misfiled "(?)" group of courriel (walls) is not what the article shows.
     EXPECT_EQ(Trouver("courriel")->synonymes.find("mur"), std::string::npos) << Trouver("courriel")->synonymes;
     // Inflected forms of existing headwords are not words to add.
     EXPECT_EQ(Trouver("maisons"), nullptr);
     EXPECT_EQ(Trouver("abandonne"), nullptr);
+    // Nor are plurals the spelling dictionary lists on their own, nor other spellings of headwords.
+    EXPECT_EQ(Trouver("yeux"), nullptr);
+    EXPECT_EQ(Trouver("\x9C" "il"), nullptr);
     EXPECT_GT(bilan->articlesAjoutes, 1000u);
 }
 

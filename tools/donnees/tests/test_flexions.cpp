@@ -132,6 +132,21 @@ TEST_F(Flexions, IndexKeepsFormsThatAreNotHeadwordsOfHeadwordsOnly) {
     EXPECT_EQ(index.count("\x9C" "ils"), 0u);  // the plural by rule gives way to yeux
 }
 
+TEST_F(Flexions, OtherSpellingOfAHeadwordAndPluralOnlyWords) {
+    std::map<std::string, std::vector<std::string>> index;
+    table.Indexer({"oeil"}, index, {{"\x9C" "il", "oeil"}});
+    EXPECT_EQ(index["yeux"], std::vector<std::string>{"oeil"});
+    EXPECT_EQ(index["\x9C" "il"], std::vector<std::string>{"oeil"});
+    EXPECT_EQ(index.count("oeil"), 0u);
+    EXPECT_EQ(index["\x9C" "ils"], std::vector<std::string>{});  // never made: yeux only
+    EXPECT_TRUE(table.PlurielSeulement("yeux"));
+    EXPECT_EQ(table.Texte("yeux", "NOM", "masculin"), "");
+    EXPECT_EQ(SansLigatures("c\x9C" "urs, c\xE6" "cum"), "coeurs, caecum");
+    EXPECT_FALSE(table.PlurielSeulement("cheval"));
+    EXPECT_FALSE(table.PlurielSeulement("bras"));  // invariable: singular too
+    EXPECT_FALSE(table.PlurielSeulement("inconnu"));
+}
+
 TEST(CleCategorie, FoldsCaseAndAccentsAndKeepsTheFirstWord) {
     EXPECT_EQ(CleCategorie("Nom"), "NOM");
     EXPECT_EQ(CleCategorie("PR\xC9POSITION"), "PREPOSITION");
