@@ -204,6 +204,7 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     std::vector<FormesVerbe> verbes;
     if (ChargerVerbiste(sources.verbisteVerbes, sources.verbisteConjugaisons, verbes))
         flexions.AjouterVerbiste(verbes);
+    flexions.IndexerParticipes();
 
     std::vector<EntreeThesaurus> thesaurus;
     ChargerThesaurus(sources.thesaurus, thesaurus);

@@ -308,11 +308,41 @@ std::vector<std::string> TableFlexions::Categories(const std::string& lemme) con
     return categories;
 }
 
+void TableFlexions::IndexerParticipes() {
+    participes_.clear();
+    for (const auto& [lemme, categories] : lemmes_) {
+        const auto verbe = categories.find("VERBE");
+        if (verbe == categories.end()) continue;
+        for (const FormeFlechie& f : verbe->second)
+            if (Contient(f.temps, "ppas") && f.masculin && !f.feminin && f.singulier && !f.pluriel)
+                participes_.emplace(f.forme, lemme);
+    }
+}
+
+// A participle shows its four forms: those of the adjective when the word
+// is one, else the past participle forms of its verb.
+std::string TableFlexions::TexteParticipe(const std::string& participe) const {
+    const auto lemme = lemmes_.find(participe);
+    if (lemme != lemmes_.end() && lemme->second.count("ADJECTIF"))
+        return TexteNomOuAdjectif(participe, lemme->second.at("ADJECTIF"));
+    const auto verbe = participes_.find(participe);
+    if (verbe == participes_.end()) return "";
+    std::vector<FormeFlechie> formes;
+    for (const FormeFlechie& f : lemmes_.at(verbe->second).at("VERBE")) {
+        if (!Contient(f.temps, "ppas")) continue;
+        FormeFlechie accord = f;
+        accord.temps.clear();
+        formes.push_back(accord);
+    }
+    return TexteNomOuAdjectif(participe, formes);
+}
+
 std::string TableFlexions::Texte(const std::string& lemme, const std::string& categorieArticle,
                                  const std::string& genre) const {
+    const std::string cle = CleCategorie(categorieArticle);
+    if (cle == "PARTICIPE") return TexteParticipe(lemme);
     const auto trouve = lemmes_.find(lemme);
     if (trouve == lemmes_.end()) return "";
-    const std::string cle = CleCategorie(categorieArticle);
     std::string categorie;
     for (const auto& [nom, formes] : trouve->second)
         if (CleCategorie(nom) == cle) categorie = nom;

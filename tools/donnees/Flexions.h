@@ -30,6 +30,9 @@ public:
     // The plurals no affix rule produces (yeux, cieux ...), attached to their singulars.
     void AjouterPlurielsIrreguliers();
     void AjouterForme(const std::string& lemme, const std::string& categorie, FormeFlechie forme);
+    // After the last addition: which verb each past participle belongs to,
+    // for the Littré's "PARTICIPE PASS\xC9" articles.
+    void IndexerParticipes();
 
     // "NOM", "ADJECTIF", "VERBE" ... the lemma is known with, in a fixed order
     // of preference (nouns, verbs, adjectives, adverbs, then the others).
@@ -64,6 +67,8 @@ public:
 private:
     // lemma -> category -> forms
     std::map<std::string, std::map<std::string, std::vector<FormeFlechie>>> lemmes_;
+    std::string TexteParticipe(const std::string& participe) const;
+    std::map<std::string, std::string> participes_;  // masculine singular past participle -> its verb
     std::set<std::string> hAspires_;  // verbs that take "je", never "j'" (haïr, hacher)
 };
 

@@ -109,6 +109,14 @@ TEST_F(Flexions, VerbisteFormsComeFirstAndKeepTheirHAspire) {
     EXPECT_EQ(index.count("aimer"), 0u);
 }
 
+TEST_F(Flexions, PastParticipleShowsItsAgreement) {
+    table.IndexerParticipes();
+    // aim\xE9 is no lemma of its own: its forms come from the verb.
+    EXPECT_EQ(table.Texte("aim\xE9", "PARTICIPE PASS\xC9", ""), "masculin : aim\xE9 ; f\xE9minin : aim\xE9" "e");
+    EXPECT_EQ(table.Texte("beau", "PARTICIPE PASS\xC9 ET ADJECTIF", ""), table.Texte("beau", "ADJECTIF", ""));
+    EXPECT_EQ(table.Texte("aimant", "PARTICIPE PR\xC9SENT", ""), "");
+}
+
 TEST_F(Flexions, CategoriesAndForms) {
     EXPECT_EQ(table.Categories("beau"), (std::vector<std::string>{"NOM", "ADJECTIF"}));
     EXPECT_EQ(table.Categories("aimer"), (std::vector<std::string>{"VERBE"}));
