@@ -30,6 +30,10 @@ std::set<std::string> ClesCategories(const std::string& categorie) {
         }
         const std::string cle = CleCategorie(mot);
         if (!cle.empty() && cle != "ET" && cle != "OU") cles.insert(cle);
+        if (cle == "PARTICIPE") {  // a verb form used as an adjective: the thesaurus files it under either
+            cles.insert("ADJECTIF");
+            cles.insert("VERBE");
+        }
         mot.clear();
     }
     return cles;

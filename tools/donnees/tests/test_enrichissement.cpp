@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "tools/donnees/Enrichissement.h"
@@ -30,7 +31,7 @@ protected:
             Littre("aimer", "VERBE"),                Littre("finir", "VERBE"),
             Littre("aller", "VERBE"),                Littre("aller", "NOM", "masculin"),
             Littre("belle", "NOM", "f\xE9minin"),   Littre("ordinateur", "ADJECTIF"),
-            Littre("coeur", "NOM", "masculin"),
+            Littre("coeur", "NOM", "masculin"),     Littre("abandonn\xE9", "PARTICIPE PASS\xC9"),
         };
         index = new std::map<std::string, std::vector<std::string>>;
         bilan = new BilanEnrichissement(Enrichir(*articles, *index, sources));
@@ -82,6 +83,12 @@ TEST_F(EnrichissementReel, ArticlesReceiveInflectionsAndSynonyms) {
     EXPECT_EQ(Trouver("cheval")->flexions, "pluriel : chevaux");
     EXPECT_EQ(Trouver("oeil")->flexions, "pluriel : yeux");
     EXPECT_EQ(Trouver("coeur")->flexions, "pluriel : coeurs");
+    // A participle takes the thesaurus's adjective and verb groups, and makes no added article.
+    EXPECT_EQ(Trouver("abandonn\xE9")->flexions,
+              "masculin : abandonn\xE9 ; f\xE9minin : abandonn\xE9" "e ; pluriel : abandonn\xE9s, abandonn\xE9" "es");
+    EXPECT_NE(Trouver("abandonn\xE9")->synonymes.find("d\xE9laiss\xE9"), std::string::npos);
+    EXPECT_EQ(std::count_if(articles->begin(), articles->end(),
+                            [](const Article& a) { return a.mot == "abandonn\xE9"; }), 1);
     EXPECT_NE(Trouver("oeil")->synonymes.find("regard"), std::string::npos);
     EXPECT_EQ(Trouver("beau")->flexions.rfind("masculin : beau, bel ; f\xE9minin : belle", 0), 0u)
         << Trouver("beau")->flexions;
