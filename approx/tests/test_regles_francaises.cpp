@@ -134,7 +134,9 @@ TEST_F(ReglesFrancaises, AucuneLettreFrancaiseNArreteLaTranscription) {
             EXPECT_EQ(lus, mot.size()) << Cp1252VersUtf8(mot);
         }
     }
-    for (const char* mot : {"aujourd'hui", "arc-en-ciel", "c.-\xE0-d."}) {
+    // Place names and phrases: the last letter before a blank takes the blank.
+    for (const char* mot : {"aujourd'hui", "arc-en-ciel", "c.-\xE0-d.", "La Rochelle", "pomme de terre",
+                            "Fa\xFF", "f\xF6hn", "exorciser,"}) {
         std::size_t lus = 0;
         Noms(mot, &lus);
         EXPECT_EQ(lus, std::string(mot).size()) << mot;

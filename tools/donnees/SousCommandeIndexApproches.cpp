@@ -16,6 +16,7 @@
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
 #include "text/ChargeIndex.h"
+#include "text/Cp1252.h"
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -49,6 +50,21 @@ bool LireMotsVedettes(const std::string& chemin, std::vector<std::string>& mots)
     return !mots.empty();
 }
 
+// Headwords the rules do not transcribe to the end: the figure to watch
+// when tuning the rules, with a few examples.
+void RapporterTranscriptionsCoupees(const std::vector<std::string>& mots) {
+    constexpr std::size_t EXEMPLES = 12;
+    std::size_t coupes = 0;
+    std::string exemples;
+    for (const std::string& mot : mots) {
+        std::size_t lus = 0;
+        TranscrireAvec(ReglesCourantes(), mot, &lus);
+        if (lus == mot.size()) continue;
+        if (++coupes <= EXEMPLES) exemples += " [" + Cp1252VersUtf8(mot) + "]";
+    }
+    std::printf("  transcriptions coup\xC3\xA9\x65s : %zu%s\n", coupes, exemples.c_str());
+}
+
 int IndexApproches(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
@@ -70,6 +86,7 @@ int IndexApproches(const std::vector<std::string>& arguments) {
     std::error_code erreur;
     std::filesystem::create_directories(options.sortie, erreur);
     std::printf("Index des mots approch\xC3\xA9s : %zu mots\n", mots.size());
+    RapporterTranscriptionsCoupees(mots);
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) {
         const TypeCle& ligne = TableTypesCles[type];
         if (!ligne.actif) continue;
