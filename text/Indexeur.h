@@ -11,6 +11,12 @@
 class Indexeur {
 public:
     Indexeur() = default;
+    // The database-backed form is held and released through this base.
+    virtual ~Indexeur() = default;
+    Indexeur(const Indexeur&) = default;
+    Indexeur& operator=(const Indexeur&) = default;
+    Indexeur(Indexeur&&) = default;
+    Indexeur& operator=(Indexeur&&) = default;
 
     // Loads the resource through the data pipeline and replaces the content.
     // False when the payload cannot be had or parsed; the index is then left
