@@ -16,6 +16,8 @@ char32_t PointDeOctet(unsigned char o) {
     return (o >= 0x80 && o < 0xA0) ? PointsHauts[o - 0x80] : char32_t(o);
 }
 
+}  // namespace
+
 void AjouterUtf8(std::string& sortie, char32_t p) {
     if (p < 0x80) {
         sortie += char(p);
@@ -54,8 +56,6 @@ std::size_t DecoderUtf8(std::string_view s, std::size_t i, char32_t& point) {
     if (point < minimum || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return 0;
     return longueur;
 }
-
-}  // namespace
 
 int OctetCp1252(char32_t point) {
     if (point < 0x80 || (point >= 0xA0 && point <= 0xFF)) return int(point);

@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between the program's Windows-1252 text and UTF-8, used only at
 // the edges (toolkit, terminal, source files of the data).
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,3 +17,9 @@ std::string Cp1252VersUtf8(std::string_view cp1252);
 
 // The Windows-1252 byte of a code point, or -1 when there is none.
 int OctetCp1252(char32_t point);
+
+// The UTF-8 codec the conversions use, for readers of other UTF-8 sources.
+// DecoderUtf8 returns the length of the well-formed, shortest-form sequence
+// at `i` (its code point in `point`), or 0 when there is none.
+std::size_t DecoderUtf8(std::string_view s, std::size_t i, char32_t& point);
+void AjouterUtf8(std::string& sortie, char32_t point);

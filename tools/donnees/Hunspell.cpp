@@ -4,24 +4,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "text/Cp1252.h"
+
 namespace {
 
-bool DecoderUtf8(std::string_view s, std::size_t& i, char32_t& point) {
-    const unsigned char o = static_cast<unsigned char>(s[i]);
-    std::size_t longueur;
-    if (o < 0x80) { point = o; ++i; return true; }
-    if ((o & 0xE0) == 0xC0) { longueur = 2; point = o & 0x1F; }
-    else if ((o & 0xF0) == 0xE0) { longueur = 3; point = o & 0x0F; }
-    else if ((o & 0xF8) == 0xF0) { longueur = 4; point = o & 0x07; }
-    else return false;
-    if (i + longueur > s.size()) return false;
-    for (std::size_t k = 1; k < longueur; ++k) {
-        const unsigned char suite = static_cast<unsigned char>(s[i + k]);
-        if ((suite & 0xC0) != 0x80) return false;
-        point = (point << 6) | (suite & 0x3F);
-    }
+// Advances `i` past the UTF-8 sequence it decodes; false when there is none.
+bool LireUtf8(std::string_view s, std::size_t& i, char32_t& point) {
+    const std::size_t longueur = DecoderUtf8(s, i, point);
     i += longueur;
-    return true;
+    return longueur > 0;
 }
 
 std::vector<std::string> Champs(std::string_view ligne) {
@@ -127,23 +118,7 @@ bool ConditionAffixe::ALaFin(std::u32string_view mot) const {
 std::string EnUtf8(std::u32string_view texte) {
     std::string sortie;
     sortie.reserve(texte.size() + 8);
-    for (char32_t p : texte) {
-        if (p < 0x80) {
-            sortie += char(p);
-        } else if (p < 0x800) {
-            sortie += char(0xC0 | (p >> 6));
-            sortie += char(0x80 | (p & 0x3F));
-        } else if (p < 0x10000) {
-            sortie += char(0xE0 | (p >> 12));
-            sortie += char(0x80 | ((p >> 6) & 0x3F));
-            sortie += char(0x80 | (p & 0x3F));
-        } else {
-            sortie += char(0xF0 | (p >> 18));
-            sortie += char(0x80 | ((p >> 12) & 0x3F));
-            sortie += char(0x80 | ((p >> 6) & 0x3F));
-            sortie += char(0x80 | (p & 0x3F));
-        }
-    }
+    for (char32_t p : texte) AjouterUtf8(sortie, p);
     return sortie;
 }
 
@@ -165,7 +140,7 @@ std::u32string DictionnaireHunspell::Decoder(std::string_view octets) const {
     texte.reserve(octets.size());
     for (std::size_t i = 0; i < octets.size();) {
         char32_t point;
-        if (utf8_ && DecoderUtf8(octets, i, point)) {
+        if (utf8_ && LireUtf8(octets, i, point)) {
             texte += point;
         } else {  // Latin sets, and stray bytes in a UTF-8 file
             texte += char32_t(static_cast<unsigned char>(octets[i]));

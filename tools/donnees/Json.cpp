@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "text/Cp1252.h"
+
 namespace {
 
 constexpr int ProfondeurMaximale = 200;
@@ -115,24 +117,6 @@ private:
             else return false;
         }
         return true;
-    }
-
-    static void AjouterUtf8(std::string& sortie, unsigned p) {
-        if (p < 0x80) {
-            sortie += char(p);
-        } else if (p < 0x800) {
-            sortie += char(0xC0 | (p >> 6));
-            sortie += char(0x80 | (p & 0x3F));
-        } else if (p < 0x10000) {
-            sortie += char(0xE0 | (p >> 12));
-            sortie += char(0x80 | ((p >> 6) & 0x3F));
-            sortie += char(0x80 | (p & 0x3F));
-        } else {
-            sortie += char(0xF0 | (p >> 18));
-            sortie += char(0x80 | ((p >> 12) & 0x3F));
-            sortie += char(0x80 | ((p >> 6) & 0x3F));
-            sortie += char(0x80 | (p & 0x3F));
-        }
     }
 
     bool Echappement(std::string& sortie) {
