@@ -5,7 +5,6 @@
 #   ./vocalia.sh bench   build and print the benchmarks' figures
 set -euo pipefail
 cd "$(dirname "$0")"
-racine=$(pwd)
 action=${1:-lancer}
 
 paquets=(
