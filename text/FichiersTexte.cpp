@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -105,3 +107,13 @@ std::string DossierTemporaire() {
 }
 
 bool FichierExiste(const std::string& chemin) { return access(chemin.c_str(), F_OK) == 0; }
+
+bool LireFichierEntier(const std::string& chemin, std::string& contenu) {
+    std::ifstream flux(chemin, std::ios::binary);
+    if (!flux) return false;
+    std::ostringstream tampon;
+    tampon << flux.rdbuf();
+    if (flux.bad()) return false;
+    contenu = tampon.str();
+    return true;
+}

@@ -13,3 +13,5 @@ std::map<std::string, std::string> DecouperPaires(const std::string& texte, char
 // The temporary folder with its trailing '/', or "" when it cannot be had.
 std::string DossierTemporaire();
 bool FichierExiste(const std::string& chemin);
+// The whole file as it stands on disk; false when it cannot be opened or read.
+bool LireFichierEntier(const std::string& chemin, std::string& contenu);

@@ -1,11 +1,10 @@
 #include "tools/donnees/Communes.h"
 
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "text/Cp1252.h"
+#include "text/FichiersTexte.h"
 #include "tools/donnees/Json.h"
 
 namespace {
@@ -57,15 +56,6 @@ std::string DefinitionCommune(const std::string& codeDepartement,
     return "Commune fran\xC3\xA7" "aise " + territoire + DeDepartement(d) + " (" + codeDepartement + ").";
 }
 
-bool LireFichier(const std::string& chemin, std::string& contenu) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier) return false;
-    std::ostringstream tampon;
-    tampon << fichier.rdbuf();
-    contenu = tampon.str();
-    return true;
-}
-
 }  // namespace
 
 bool ArticlesCommunes(std::string_view jsonCommunes, std::string_view jsonDepartements,
@@ -100,7 +90,7 @@ bool ChargerCommunes(const std::string& fichierCommunes, std::string fichierDepa
             "departements.json";
     }
     std::string communes, departements;
-    if (!LireFichier(fichierCommunes, communes) || !LireFichier(fichierDepartements, departements))
+    if (!LireFichierEntier(fichierCommunes, communes) || !LireFichierEntier(fichierDepartements, departements))
         return false;
     return ArticlesCommunes(communes, departements, articles);
 }

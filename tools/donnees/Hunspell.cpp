@@ -1,10 +1,9 @@
 #include "tools/donnees/Hunspell.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "text/Cp1252.h"
+#include "text/FichiersTexte.h"
 
 namespace {
 
@@ -81,15 +80,6 @@ bool Accepte(const ConditionAffixe::Ensemble& ensemble, char32_t c) {
     if (ensemble.tous) return true;
     const bool dedans = ensemble.caracteres.find(c) != std::u32string::npos;
     return dedans != ensemble.negatif;
-}
-
-bool LireFichier(const std::string& chemin, std::string& contenu) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier) return false;
-    std::ostringstream tampon;
-    tampon << fichier.rdbuf();
-    contenu = tampon.str();
-    return true;
 }
 
 std::string Joindre(const std::string& a, const std::string& b) {
@@ -309,7 +299,7 @@ bool DictionnaireHunspell::LireEntrees(std::string_view texte) {
 
 bool DictionnaireHunspell::Charger(const std::string& fichierAff, const std::string& fichierDic) {
     std::string aff, dic;
-    if (!LireFichier(fichierAff, aff) || !LireFichier(fichierDic, dic)) return false;
+    if (!LireFichierEntier(fichierAff, aff) || !LireFichierEntier(fichierDic, dic)) return false;
     return LireAffixes(aff) && LireEntrees(dic);
 }
 

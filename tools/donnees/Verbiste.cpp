@@ -1,9 +1,7 @@
 #include "tools/donnees/Verbiste.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "text/Cp1252.h"
+#include "text/FichiersTexte.h"
 
 namespace {
 
@@ -22,16 +20,6 @@ struct NoeudXml {
         return nullptr;
     }
 };
-
-bool LireFichier(const std::string& chemin, std::string& contenu) {
-    std::ifstream flux(chemin, std::ios::binary);
-    if (!flux) return false;
-    std::ostringstream tampon;
-    tampon << flux.rdbuf();
-    if (flux.bad()) return false;
-    contenu = tampon.str();
-    return true;
-}
 
 bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
@@ -226,7 +214,7 @@ private:
 
 bool LireDocument(const std::string& chemin, const char* nomRacine, NoeudXml& racine) {
     std::string contenu;
-    if (!LireFichier(chemin, contenu)) return false;
+    if (!LireFichierEntier(chemin, contenu)) return false;
     return LecteurXml(contenu).Lire(racine) && racine.nom == nomRacine;
 }
 
