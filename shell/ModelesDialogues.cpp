@@ -3,7 +3,9 @@
 #include "shell/Identifiants.h"
 #include "shell/SourcesDonnees.h"
 
-// Positions and sizes are dialog units; texts are Windows-1252.
+// Positions and sizes are dialog units; texts are Windows-1252. A few
+// widths are larger than the classic layout had them (1030, 1008, 1009 and
+// the four detail boxes): GTK fonts are wider and the captions were clipped.
 
 ModeleDialogue ModeleThesaurus() {
     ModeleDialogue m;
@@ -32,10 +34,10 @@ ModeleDialogue ModeleThesaurus() {
         {IDC_VIEILLI, TypeControle::CaseACocher, "vieilli", 313, 83, 39, 9, STYLE_AUCUN},
         {IDC_ARGOT, TypeControle::CaseACocher, "argot", 313, 98, 39, 9, STYLE_AUCUN},
         {IDC_GROUPE_DETAILS, TypeControle::CadreGroupe, "d\xE9tails inclus", 299, 120, 61, 64, STYLE_AUCUN},
-        {IDC_FLEXIONS, TypeControle::CaseACocher, "flexions", 305, 132, 48, 9, STYLE_AUCUN},
-        {IDC_ETYMOLOGIE, TypeControle::CaseACocher, "\xE9tymologie", 305, 143, 48, 9, STYLE_AUCUN},
-        {IDC_SYNONYMES, TypeControle::CaseACocher, "synonymes", 305, 154, 48, 9, STYLE_AUCUN},
-        {IDC_ANTONYMES, TypeControle::CaseACocher, "antonymes", 305, 165, 48, 9, STYLE_AUCUN},
+        {IDC_FLEXIONS, TypeControle::CaseACocher, "flexions", 305, 132, 54, 9, STYLE_AUCUN},
+        {IDC_ETYMOLOGIE, TypeControle::CaseACocher, "\xE9tymologie", 305, 143, 54, 9, STYLE_AUCUN},
+        {IDC_SYNONYMES, TypeControle::CaseACocher, "synonymes", 305, 154, 54, 9, STYLE_AUCUN},
+        {IDC_ANTONYMES, TypeControle::CaseACocher, "antonymes", 305, 165, 54, 9, STYLE_AUCUN},
         {IDC_AIDE, TypeControle::Bouton, "AIDE\n\xE0 propos\nlicence", 301, 191, 59, 30, STYLE_AUCUN},
         {ID_STATIQUE, TypeControle::Statique, TEXTE_LICENCE_DONNEES, 7, 203, 125, 9, STYLE_AUCUN},
         {IDC_LIEN_CONDITIONS, TypeControle::Statique, "conditions de redistribution: cliquez ici", 7, 210, 133, 11, STYLE_NOTIFIE},
