@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 #include "conjugation/TableauConjugaison.h"
 #include "data/Ressources.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
 #include "text/FichiersTexte.h"
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/IndexeurSecDB.h"
 #include "text/Trace.h"
 #include "text/Transformations.h"
 

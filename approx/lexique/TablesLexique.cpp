@@ -1,7 +1,7 @@
 #include "approx/lexique/TablesLexique.h"
 
-#include "conjugation/ListeEchappee.h"
-#include "conjugation/TamponsLigne.h"
+#include "conjugation/base/ListeEchappee.h"
+#include "conjugation/base/TamponsLigne.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "approx/lexique/dictionnaire.h"
 
 #include "approx/lexique/NumerosLexique.h"
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 #include "conjugation/enregistrements/declinaisonDB.h"
 #include "conjugation/enregistrements/entreeDB.h"
 

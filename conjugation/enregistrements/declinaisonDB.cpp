@@ -1,6 +1,6 @@
 #include "conjugation/enregistrements/declinaisonDB.h"
 
-#include "conjugation/TamponsLigne.h"
+#include "conjugation/base/TamponsLigne.h"
 #include "text/Transformations.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "approx/lexique/NumerosLexique.h"
 #include "approx/lexique/dictionnaire.h"
-#include "conjugation/ListeEchappee.h"
+#include "conjugation/base/ListeEchappee.h"
 
 entree::~entree() = default;
 

@@ -1,7 +1,7 @@
 #include "conjugation/enregistrements/entreeDB.h"
 
-#include "conjugation/ListeEchappee.h"
-#include "conjugation/TamponsLigne.h"
+#include "conjugation/base/ListeEchappee.h"
+#include "conjugation/base/TamponsLigne.h"
 #include "text/Transformations.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 
 BaseEssai::BaseEssai(const std::string& nomTest) {
     namespace fs = std::filesystem;

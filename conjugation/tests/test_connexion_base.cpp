@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/ConnexionBase.h"
-#include "conjugation/TamponsLigne.h"
-#include "conjugation/TexteInstruction.h"
+#include "conjugation/base/ConnexionBase.h"
+#include "conjugation/base/TamponsLigne.h"
+#include "conjugation/base/TexteInstruction.h"
 #include "conjugation/tests/BaseEssai.h"
 #include "text/FichiersTexte.h"
 #include "text/Transformations.h"

@@ -12,7 +12,7 @@
 #include "conjugation/tests/BaseEssai.h"
 #include "data/Ressources.h"
 #include "platform/dialogue/SansEcran.h"
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/IndexeurSecDB.h"
 
 // This executable embeds no conjugation resource: the on-disk copy is either
 // made by the test or cannot be made at all.

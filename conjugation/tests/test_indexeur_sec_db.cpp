@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 #include "conjugation/tests/BaseEssai.h"
 #include "data/Ressources.h"
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/IndexeurSecDB.h"
 
 namespace {
 

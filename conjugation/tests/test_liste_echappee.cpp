@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/ListeEchappee.h"
+#include "conjugation/base/ListeEchappee.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "shell/Identifiants.h"
 #include "shell/RenduArticle.h"
 #include "shell/tests/Fixture.h"
-#include "text/ChargeIndex.h"
+#include "text/index/ChargeIndex.h"
 #include "text/tests/DossierEssai.h"
 
 namespace {

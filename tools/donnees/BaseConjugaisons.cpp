@@ -7,7 +7,7 @@
 #include <set>
 
 #include "data/Ressources.h"
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/IndexeurSecDB.h"
 #include "tools/donnees/TexteConjugaison.h"
 
 namespace {

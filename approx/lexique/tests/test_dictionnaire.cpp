@@ -9,7 +9,7 @@
 #include "approx/lexique/dictionnaire.h"
 #include "approx/lexique/tests/BaseLexiqueEssai.h"
 #include "approx/lexique/tests/EnvironnementEssai.h"
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 #include "text/tests/DossierEssai.h"
 
 namespace {

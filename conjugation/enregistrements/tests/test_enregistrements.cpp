@@ -7,7 +7,7 @@
 #include "approx/lexique/dictionnaire.h"
 #include "approx/lexique/tests/BaseLexiqueEssai.h"
 #include "approx/lexique/tests/EnvironnementEssai.h"
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 #include "conjugation/enregistrements/declinaisonDB.h"
 #include "conjugation/enregistrements/entreeDB.h"
 #include "text/tests/DossierEssai.h"

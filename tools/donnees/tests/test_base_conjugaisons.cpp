@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/ConnexionBase.h"
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/ConnexionBase.h"
+#include "conjugation/base/IndexeurSecDB.h"
 #include "tools/donnees/BaseConjugaisons.h"
 #include "tools/donnees/TexteConjugaison.h"
 #include "tools/donnees/Verbiste.h"

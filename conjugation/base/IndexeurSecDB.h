@@ -12,7 +12,7 @@
 #include <string>
 
 #include "data/BlocOctets.h"
-#include "text/Indexeur.h"
+#include "text/index/Indexeur.h"
 
 class ConnexionBase;
 

@@ -1,4 +1,4 @@
-#include "conjugation/ListeEchappee.h"
+#include "conjugation/base/ListeEchappee.h"
 
 #include <climits>
 

@@ -1,9 +1,9 @@
-#include "conjugation/TamponsLigne.h"
+#include "conjugation/base/TamponsLigne.h"
 
 #include <sqlext.h>
 
-#include "conjugation/ConnexionBase.h"
-#include "conjugation/TexteInstruction.h"
+#include "conjugation/base/ConnexionBase.h"
+#include "conjugation/base/TexteInstruction.h"
 #include "text/Transformations.h"
 
 TamponsLigne::TamponsLigne(std::vector<Colonne> colonnes)

@@ -1,9 +1,9 @@
-#include "text/Indexeur.h"
+#include "text/index/Indexeur.h"
 
 #include <utility>
 
 #include "data/Ressources.h"
-#include "text/ChargeIndex.h"
+#include "text/index/ChargeIndex.h"
 #include "text/Trace.h"
 
 bool Indexeur::ChargeRessource(const char* nom, bool inflate, bool decipher,

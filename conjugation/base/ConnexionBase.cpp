@@ -1,4 +1,4 @@
-#include "conjugation/ConnexionBase.h"
+#include "conjugation/base/ConnexionBase.h"
 
 #include <climits>
 

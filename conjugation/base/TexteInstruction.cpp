@@ -1,4 +1,4 @@
-#include "conjugation/TexteInstruction.h"
+#include "conjugation/base/TexteInstruction.h"
 
 #include <cstdarg>
 #include <cstdio>

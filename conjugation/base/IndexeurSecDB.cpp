@@ -1,12 +1,12 @@
-#include "text/IndexeurSecDB.h"
+#include "conjugation/base/IndexeurSecDB.h"
 
 #include <openssl/evp.h>
 #include <sqlext.h>
 
 #include <cstring>
 
-#include "conjugation/ConnexionBase.h"
-#include "conjugation/TexteInstruction.h"
+#include "conjugation/base/ConnexionBase.h"
+#include "conjugation/base/TexteInstruction.h"
 #include "data/Ressources.h"
 
 namespace {

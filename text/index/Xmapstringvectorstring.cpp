@@ -1,4 +1,4 @@
-#include "text/Xmapstringvectorstring.h"
+#include "text/index/Xmapstringvectorstring.h"
 
 #include <algorithm>
 #include <utility>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/Xmapstringvectorstring.h"
+#include "text/index/Xmapstringvectorstring.h"
 
 class Indexeur {
 public:

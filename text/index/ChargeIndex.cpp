@@ -1,4 +1,4 @@
-#include "text/ChargeIndex.h"
+#include "text/index/ChargeIndex.h"
 
 #include <algorithm>
 #include <cstring>
