@@ -1,5 +1,6 @@
 #pragma once
-// The inflected-form index: form -> headwords, loaded from KLSPDOEKXHEFD on first use.
+// The inflected-form index: form -> headwords, one process-wide index loaded from
+// KLSPDOEKXHEFD on first use.
 #include <cstddef>
 #include <map>
 #include <optional>

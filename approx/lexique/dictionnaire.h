@@ -13,12 +13,13 @@
 #include "approx/lexique/ListePerso.h"
 #include "approx/lexique/Numerotations.h"
 #include "approx/lexique/TablesLexique.h"
+#include "conjugation/enregistrements/ServicesLexique.h"
 #include "conjugation/enregistrements/declinaison.h"
 #include "conjugation/enregistrements/entree.h"
 
 class ConnexionBase;
 
-class dictionnaire : public LexiqueApproches {
+class dictionnaire : public LexiqueApproches, public ServicesLexique {
 public:
     // Unless `sansBase` is set: opens the database (a missing one is never
     // created; the tables then stay empty), becomes the current lexicon,
@@ -31,7 +32,7 @@ public:
 
     // The word's inflection record, read once and kept whether or not a row
     // exists (then both texts are empty). Valid as long as the lexicon lives.
-    virtual declinaison& DeclinaisonDuMot(const std::string& mot);
+    declinaison& DeclinaisonDuMot(const std::string& mot) override;
     // The word's entry, or null when it has none (an entry without main text
     // is none, and is asked for again next time). `cacheSeulement`: never
     // query the database. The entry belongs to the lexicon.
@@ -48,6 +49,11 @@ public:
     const Numerotation& NumerosVariables();  // from 0
     const Numerotation& NumerosValeurs();    // from 1
     const Numerotation& NumerosMots();       // from 1
+
+    // The number services on this lexicon (NumerosLexique.h: on the current one).
+    int NumeroMot(const std::string& mot) override;
+    int NumeroVariable(const std::string& nom) override;
+    int NumeroValeur(const std::string& texte) override;
 
 private:
     std::string nomBase_;

@@ -5,8 +5,6 @@
 //
 // The statement buffers are process-wide: only one prepared index statement
 // may be in use at a time, from one thread.
-#include <sql.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -51,6 +49,8 @@ private:
     bool prepare_ = false;
     ConnexionBase* connexion_ = nullptr;
     // The statement the bindings belong to: any later statement on the
-    // connection drops it, and with it the prepared state.
-    SQLHSTMT instruction_ = nullptr;
+    // connection drops it, and with it the prepared state. Held as the
+    // driver manager's opaque handle, so that the approximate search, which
+    // keeps these indexes, does not see ODBC.
+    void* instruction_ = nullptr;
 };

@@ -2,9 +2,19 @@
 
 #include <cstdlib>
 
-#include "approx/lexique/NumerosLexique.h"
+#include "conjugation/enregistrements/ServicesLexique.h"
 
 namespace {
+
+int NumeroVariable(const std::string& nom) {
+    ServicesLexique* const courants = ServicesCourants();
+    return courants ? courants->NumeroVariable(nom) : 0;
+}
+
+int NumeroValeur(const std::string& texte) {
+    ServicesLexique* const courants = ServicesCourants();
+    return courants ? courants->NumeroValeur(texte) : 0;
+}
 
 void Barrer(std::array<bool, NOMBRE_POSITIONS_VARIABLES>& barrees, const char* variable) {
     const int position = NumeroVariable(variable);

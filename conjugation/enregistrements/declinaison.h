@@ -3,7 +3,7 @@
 // the lexicon that handed it out.
 #include <string>
 
-class dictionnaire;
+class ServicesLexique;
 
 class declinaison {
 public:
@@ -14,5 +14,5 @@ public:
 
     std::string texte1;             // at most 999 bytes
     std::string texte2;             // the long one: at most 19,999 bytes
-    dictionnaire* lexique = nullptr;  // not owned; set by the lexicon before it caches the record
+    ServicesLexique* lexique = nullptr;  // not owned; set by the lexicon before it caches the record
 };

@@ -1,8 +1,15 @@
 #include "conjugation/enregistrements/entree.h"
 
-#include "approx/lexique/NumerosLexique.h"
-#include "approx/lexique/dictionnaire.h"
 #include "conjugation/base/ListeEchappee.h"
+#include "conjugation/enregistrements/ServicesLexique.h"
+
+namespace {
+// Under the current lexicon, not the owning one: 0 without any.
+int NumeroMotCourant(const std::string& mot) {
+    ServicesLexique* const courants = ServicesCourants();
+    return courants ? courants->NumeroMot(mot) : 0;
+}
+}  // namespace
 
 entree::~entree() = default;
 
@@ -13,9 +20,9 @@ void entree::FixerTexteLibre(const std::string& texte) {
     texteLibreFixe = true;
 }
 
-int entree::NumeroTexte8() const { return NumeroMot(texte8); }
+int entree::NumeroTexte8() const { return NumeroMotCourant(texte8); }
 
-int entree::NumeroTexte3() const { return NumeroMot(Texte3()); }
+int entree::NumeroTexte3() const { return NumeroMotCourant(Texte3()); }
 
 declinaison entree::DeclinaisonTexte7() const {
     if (!lexique) return declinaison();

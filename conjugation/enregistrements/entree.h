@@ -9,7 +9,7 @@
 #include "conjugation/enregistrements/VecteurVariables.h"
 #include "conjugation/enregistrements/declinaison.h"
 
-class dictionnaire;
+class ServicesLexique;
 
 class entree {
 public:
@@ -33,7 +33,7 @@ public:
     // The inflection record keyed by texte7, from the owning lexicon; an
     // empty record when the entry belongs to no lexicon.
     virtual declinaison DeclinaisonTexte7() const;
-    virtual dictionnaire* LexiqueProprietaire() const { return lexique; }
+    virtual ServicesLexique* LexiqueProprietaire() const { return lexique; }
     // A new vector from the variable map of texte6, under the current lexicon.
     virtual TableVariables VecteurVariables() const;
 
@@ -50,5 +50,5 @@ public:
     std::string texte7;  // the key of the entry's inflection record
     std::string texte8;
     std::int32_t nombre9 = 0;
-    dictionnaire* lexique = nullptr;  // not owned; set by the lexicon when it caches the entry
+    ServicesLexique* lexique = nullptr;  // not owned; set by the lexicon when it caches the entry
 };

@@ -1,0 +1,142 @@
+# Checks that every library of ours links only libraries of a lower level, so
+# that the library graph has one direction (README, Layout), and that no
+# header outside the database layer includes an ODBC header.
+#
+#   cmake -DSOURCE=<source> -DDOSSIER=<folder> [-DVOCALIA_<option>=<value>...] -P VerifierNiveaux.cmake
+#       configures SOURCE afresh in DOSSIER with --graphviz (configure only),
+#       with the VOCALIA_ options given, and checks that graph;
+#   cmake -DGRAPHE=<file.dot> -P VerifierNiveaux.cmake
+#       checks a graph written by `cmake --graphviz`.
+#
+# A library missing from the table fails the check: a new one must be placed.
+
+set(niveaux
+  # nothing of ours
+  vocalia_platform 0
+  vocalia_text 0
+  vocalia_dialogue 0
+  # the resource pipeline and the dictionary; the window toolkit's dialog layer
+  vocalia_data 1
+  vocalia_wx 1
+  # the key index
+  vocalia_index 2
+  contenu_essais_donnees 2
+  vocalia_fixture_shell 2
+  # the database layer
+  vocalia_base_donnees 3
+  # the records, the approximate search, the conjugation window
+  vocalia_enregistrements 4
+  vocalia_approx 4
+  vocalia_conjugation 4
+  vocalia_conjugation_essais 4
+  # the lexicon
+  vocalia_lexique 5
+  vocalia_lexique_essais 5
+  # the main window
+  vocalia_shell 6
+  # the tools
+  vocalia_script 7
+  vocalia_donnees_littre 7
+  vocalia_donnees_conjugaisons 7
+  vocalia_donnees_approches 7
+  vocalia_donnees_enrichissement 8
+)
+
+function(niveau_de nom sortie)
+  list(FIND niveaux ${nom} position)
+  if(position EQUAL -1)
+    set(${sortie} "" PARENT_SCOPE)
+  else()
+    math(EXPR position "${position} + 1")
+    list(GET niveaux ${position} niveau)
+    set(${sortie} ${niveau} PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Imported and system libraries (ZLIB::ZLIB, -pthread, paths) are not ours.
+function(est_bibliotheque_a_nous nom forme sortie)
+  if(forme STREQUAL "octagon" AND NOT nom MATCHES "::" AND nom MATCHES "^[A-Za-z0-9_-]+$")
+    set(${sortie} TRUE PARENT_SCOPE)
+  else()
+    set(${sortie} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(erreurs "")
+
+if(NOT GRAPHE)
+  if(NOT SOURCE OR NOT DOSSIER)
+    message(FATAL_ERROR "VerifierNiveaux: give GRAPHE, or SOURCE and DOSSIER")
+  endif()
+  file(REMOVE_RECURSE ${DOSSIER})
+  file(MAKE_DIRECTORY ${DOSSIER}/graphe)
+  set(GRAPHE ${DOSSIER}/graphe/graphe.dot)
+  set(options "")
+  foreach(option VOCALIA_GUI VOCALIA_DONNEES_REELLES VOCALIA_SONDE_ESSAIS)
+    if(DEFINED ${option})
+      list(APPEND options -D${option}=${${option}})
+    endif()
+  endforeach()
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${DOSSIER} -G Ninja --graphviz=${GRAPHE} ${options}
+                  RESULT_VARIABLE resultat OUTPUT_QUIET ERROR_VARIABLE sortie_erreur)
+  if(NOT resultat EQUAL 0)
+    message(FATAL_ERROR "VerifierNiveaux: the configure step failed:\n${sortie_erreur}")
+  endif()
+
+  # ODBC types stay in the database layer's headers.
+  file(GLOB_RECURSE entetes RELATIVE ${SOURCE} ${SOURCE}/*.h)
+  foreach(entete ${entetes})
+    if(entete MATCHES "^(conjugation/base/|build|tools/node_modules/)")
+      continue()
+    endif()
+    file(STRINGS ${SOURCE}/${entete} inclusions REGEX "^#include <(sql|sqlext|sqltypes)\\.h>")
+    if(inclusions)
+      list(APPEND erreurs "${entete} includes ODBC (only conjugation/base/ may)")
+    endif()
+  endforeach()
+endif()
+
+file(READ ${GRAPHE} texte)
+string(REGEX MATCHALL "\"node[0-9]+\" \\[ label = \"[^\"]*\", shape = [a-z]+ \\]" noeuds "${texte}")
+foreach(noeud ${noeuds})
+  string(REGEX REPLACE "^\"(node[0-9]+)\" \\[ label = \"([^\"]*)\", shape = ([a-z]+) \\]$" "\\1" id "${noeud}")
+  string(REGEX REPLACE "^\"(node[0-9]+)\" \\[ label = \"([^\"]*)\", shape = ([a-z]+) \\]$" "\\2" nom "${noeud}")
+  string(REGEX REPLACE "^\"(node[0-9]+)\" \\[ label = \"([^\"]*)\", shape = ([a-z]+) \\]$" "\\3" forme "${noeud}")
+  set(nom_${id} "${nom}")
+  set(forme_${id} "${forme}")
+endforeach()
+
+string(REGEX MATCHALL "\"node[0-9]+\" -> \"node[0-9]+\"" liens "${texte}")
+set(verifies 0)
+foreach(lien ${liens})
+  string(REGEX REPLACE "^\"(node[0-9]+)\" -> \"(node[0-9]+)\"$" "\\1" de "${lien}")
+  string(REGEX REPLACE "^\"(node[0-9]+)\" -> \"(node[0-9]+)\"$" "\\2" vers "${lien}")
+  set(nom_de "${nom_${de}}")
+  set(nom_vers "${nom_${vers}}")
+  est_bibliotheque_a_nous("${nom_de}" "${forme_${de}}" de_a_nous)
+  est_bibliotheque_a_nous("${nom_vers}" "${forme_${vers}}" vers_a_nous)
+  # Executables are at the top: they may link any library.
+  if(NOT de_a_nous OR NOT vers_a_nous)
+    continue()
+  endif()
+  niveau_de(${nom_de} niveau_de_source)
+  niveau_de(${nom_vers} niveau_de_cible)
+  if(niveau_de_source STREQUAL "")
+    list(APPEND erreurs "${nom_de} has no level")
+  elseif(niveau_de_cible STREQUAL "")
+    list(APPEND erreurs "${nom_vers} has no level")
+  elseif(NOT niveau_de_source GREATER niveau_de_cible)
+    list(APPEND erreurs "${nom_de} (level ${niveau_de_source}) links ${nom_vers} (level ${niveau_de_cible})")
+  endif()
+  math(EXPR verifies "${verifies} + 1")
+endforeach()
+
+if(verifies EQUAL 0)
+  list(APPEND erreurs "no link between our libraries found in ${GRAPHE}")
+endif()
+list(REMOVE_DUPLICATES erreurs)
+if(erreurs)
+  list(JOIN erreurs "\n  " liste)
+  message(FATAL_ERROR "Library levels:\n  ${liste}")
+endif()
+message(STATUS "Library levels: ${verifies} links between our libraries, each one downwards")
