@@ -119,6 +119,8 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
     std::printf("  communes                %zu\n", bilan.communes);
 }
 
+}  // namespace
+
 int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
@@ -155,8 +157,3 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
     return 0;
 }
-
-const InscriptionSousCommande inscription(
-    "dictionnaire", "--sortie DIR [--sans-enrichissement]: main dictionary and inflection index",
-    CommandeDictionnaire);
-}  // namespace

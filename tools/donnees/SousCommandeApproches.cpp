@@ -14,8 +14,7 @@
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
 
-namespace {
-int Approches(const std::vector<std::string>& arguments) {
+int SousCommandeApproches(const std::vector<std::string>& arguments) {
     std::string donnees, regles;
     bool avecLexique = true;
     bool compris = true;
@@ -52,7 +51,3 @@ int Approches(const std::vector<std::string>& arguments) {
     }
     return 0;
 }
-
-const InscriptionSousCommande inscription(
-    "approches", "--donnees DIR [--regles REGLES.txt] [--sans-lexique] < mots: mots approch\xC3\xA9s", Approches);
-}  // namespace

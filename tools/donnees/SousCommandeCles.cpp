@@ -40,7 +40,9 @@ std::string Transcription(const std::string& mot) {
     return noms;
 }
 
-int Cles(const std::vector<std::string>& arguments) {
+}  // namespace
+
+int SousCommandeCles(const std::vector<std::string>& arguments) {
     std::vector<std::string> reste;
     if (!PreparerRegles(arguments, reste) || !reste.empty()) {
         std::fprintf(stderr, "usage: vocalia-donnees cles [--regles REGLES.txt | --donnees DIR] < mots\n");
@@ -54,7 +56,3 @@ int Cles(const std::vector<std::string>& arguments) {
     }
     return 0;
 }
-
-const InscriptionSousCommande inscription("cles", "[--regles REGLES.txt | --donnees DIR] < mots: transcription et cl\xC3\xA9s",
-                                          Cles);
-}  // namespace

@@ -27,7 +27,9 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
     return arguments.size() % 2 == 0 && !options.sortie.empty();
 }
 
-int Conjugaisons(const std::vector<std::string>& arguments) {
+}  // namespace
+
+int SousCommandeConjugaisons(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees conjugaisons --sortie FICHIER [--verbes F --modeles F]\n");
@@ -48,8 +50,3 @@ int Conjugaisons(const std::vector<std::string>& arguments) {
                 bilan.verbes, bilan.plusLongTexte, bilan.plusLongContenu);
     return 0;
 }
-
-const InscriptionSousCommande inscription("conjugaisons", "base des conjugaisons (verbiste) --sortie FICHIER",
-                                          Conjugaisons);
-
-}  // namespace

@@ -65,7 +65,9 @@ void RapporterTranscriptionsCoupees(const std::vector<std::string>& mots) {
     std::printf("  transcriptions coup\xC3\xA9\x65s : %zu%s\n", coupes, exemples.c_str());
 }
 
-int IndexApproches(const std::vector<std::string>& arguments) {
+}  // namespace
+
+int SousCommandeIndexApproches(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees index-approches --dictionnaire PWJTHSYUHEKE "
@@ -110,8 +112,3 @@ int IndexApproches(const std::vector<std::string>& arguments) {
     }
     return 0;
 }
-
-const InscriptionSousCommande inscription(
-    "index-approches", "--dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]: index des mots approch\xC3\xA9s",
-    IndexApproches);
-}  // namespace

@@ -14,8 +14,7 @@
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
 
-namespace {
-int Regles(const std::vector<std::string>& arguments) {
+int SousCommandeRegles(const std::vector<std::string>& arguments) {
     std::string entree, sortie;
     for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == "--entree") entree = arguments[i + 1];
@@ -47,7 +46,3 @@ int Regles(const std::vector<std::string>& arguments) {
                 ReglesPhonetiques::CAPACITE);
     return 0;
 }
-
-const InscriptionSousCommande inscription("regles", "--entree REGLES.txt --sortie FICHIER: r\xC3\xA8gles phon\xC3\xA9tiques chiffr\xC3\xA9\x65s",
-                                          Regles);
-}  // namespace

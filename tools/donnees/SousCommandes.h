@@ -1,12 +1,14 @@
 #pragma once
-// The data builder's subcommands. Each lives in its own file and registers
-// itself with a static `InscriptionSousCommande`, so adding one touches no
-// other file but the CMake source list.
+// The data builder's subcommands, one per file; main.cpp lists them with
+// their names and help lines. Each returns the process's exit status.
 #include <string>
 #include <vector>
 
 using SousCommande = int (*)(const std::vector<std::string>& arguments);
 
-struct InscriptionSousCommande {
-    InscriptionSousCommande(const char* nom, const char* aide, SousCommande fonction);
-};
+int SousCommandeApproches(const std::vector<std::string>& arguments);
+int SousCommandeCles(const std::vector<std::string>& arguments);
+int SousCommandeConjugaisons(const std::vector<std::string>& arguments);
+int CommandeDictionnaire(const std::vector<std::string>& arguments);
+int SousCommandeIndexApproches(const std::vector<std::string>& arguments);
+int SousCommandeRegles(const std::vector<std::string>& arguments);

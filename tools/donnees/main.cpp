@@ -1,7 +1,6 @@
 // vocalia-donnees: builds the program's data resources from the installed
 // sources, and offers the tools that tune them.
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -9,30 +8,42 @@
 
 namespace {
 struct Entree {
-    std::string aide;
+    const char* nom;
+    const char* aide;
     SousCommande fonction;
 };
-std::map<std::string, Entree>& Registre() {
-    static std::map<std::string, Entree> registre;
-    return registre;
-}
+
+// In name order, as the usage lists them.
+const Entree SousCommandes[] = {
+    {"approches", "--donnees DIR [--regles REGLES.txt] [--sans-lexique] < mots: mots approch\xC3\xA9s",
+     SousCommandeApproches},
+    {"cles", "[--regles REGLES.txt | --donnees DIR] < mots: transcription et cl\xC3\xA9s", SousCommandeCles},
+    {"conjugaisons", "base des conjugaisons (verbiste) --sortie FICHIER", SousCommandeConjugaisons},
+    {"dictionnaire", "--sortie DIR [--sans-enrichissement]: main dictionary and inflection index",
+     CommandeDictionnaire},
+    {"index-approches",
+     "--dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]: index des mots approch\xC3\xA9s",
+     SousCommandeIndexApproches},
+    {"regles", "--entree REGLES.txt --sortie FICHIER: r\xC3\xA8gles phon\xC3\xA9tiques chiffr\xC3\xA9\x65s",
+     SousCommandeRegles},
+};
 
 int Usage() {
     std::fprintf(stderr, "usage: vocalia-donnees <commande> [arguments]\n");
-    for (const auto& [nom, entree] : Registre())
-        std::fprintf(stderr, "  %-16s %s\n", nom.c_str(), entree.aide.c_str());
+    for (const Entree& entree : SousCommandes) std::fprintf(stderr, "  %-16s %s\n", entree.nom, entree.aide);
     return 2;
+}
+
+const Entree* Trouver(const std::string& nom) {
+    for (const Entree& entree : SousCommandes)
+        if (nom == entree.nom) return &entree;
+    return nullptr;
 }
 }  // namespace
 
-InscriptionSousCommande::InscriptionSousCommande(const char* nom, const char* aide,
-                                                 SousCommande fonction) {
-    Registre()[nom] = Entree{aide, fonction};
-}
-
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
-    const auto trouvee = Registre().find(argv[1]);
-    if (trouvee == Registre().end()) return Usage();
-    return trouvee->second.fonction(std::vector<std::string>(argv + 2, argv + argc));
+    const Entree* const trouvee = Trouver(argv[1]);
+    if (!trouvee) return Usage();
+    return trouvee->fonction(std::vector<std::string>(argv + 2, argv + argc));
 }
