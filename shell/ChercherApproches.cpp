@@ -1,4 +1,5 @@
 // The approximate-search command of the main window.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,15 +16,20 @@ constexpr const char* TEXTE_AUCUN_APPROCHE = "Aucun mot approch\xE9 n'a \xE9t\xE
 constexpr const char* BASE_LEXIQUE = "toto";
 }  // namespace
 
+// Here, where the lexicon and the engine the window owns are complete types.
+DialogueThesaurus::~DialogueThesaurus() = default;
+
 void DialogueThesaurus::ChercherApproches() {
     CurseurAttente attente;
     MettreAJourDonnees(true);
     const std::string mot = texteMot_;
-    // Made on the first search of the run and kept to the end: the engine
-    // loads its indexes once, and the lexicon turns its distance ranking on.
-    static dictionnaire lexique(BASE_LEXIQUE, false);
-    static MoteurApproches moteur(&lexique);
-    const std::vector<std::string> resultats = moteur.RechercherApproches(mot, -1);
+    // Made on the window's first search and kept: the lexicon turns the
+    // engine's distance ranking on.
+    if (!moteur_) {
+        lexique_ = std::make_unique<dictionnaire>(BASE_LEXIQUE, false);
+        moteur_ = std::make_unique<MoteurApproches>(lexique_.get());
+    }
+    const std::vector<std::string> resultats = moteur_->RechercherApproches(mot, -1);
     if (resultats.empty()) {
         AfficherMot(std::string());
         BoiteMessage(TITRE_AUCUN_APPROCHE, TEXTE_AUCUN_APPROCHE, Icone::Information);

@@ -151,4 +151,22 @@ TEST_F(Approches, LexiqueCreeUneFoisPourLaDureeDuProgramme) {
     EXPECT_EQ(dialogue.Mode(), ModeListe::Dictionnaire);
 }
 
+// The lexicon belongs to the window that made it: it goes with the window,
+// and the next window makes its own.
+TEST_F(Approches, LexiqueAppartientALaFenetre) {
+    {
+        DialogueThesaurus autre;
+        ASSERT_TRUE(autre.Creer());
+        auto* fenetreAutre = static_cast<FenetreSansEcran*>(autre.Fenetre());
+        fenetreAutre->Saisir(IDC_MOT, "filosofie");
+        fenetreAutre->Cliquer(IDC_APPROCHES);
+        ASSERT_NE(LexiqueCourant(), nullptr);
+    }
+    EXPECT_EQ(LexiqueCourant(), nullptr);
+    Saisir("filosofie");
+    fenetre->Cliquer(IDC_APPROCHES);
+    EXPECT_NE(LexiqueCourant(), nullptr);
+    EXPECT_EQ(dialogue.Mode(), ModeListe::Approches);
+}
+
 }  // namespace
