@@ -41,28 +41,28 @@ installer() {
   fi
 }
 
-construire() {  # construire <dossier> [options cmake...]
-  local dossier=$1; shift
+construire() {  # construire <dossier> <cible> [options cmake...]   (cible "all": everything)
+  local dossier=$1 cible=$2; shift 2
   cmake -S . -B "$dossier" -G Ninja "$@" >/dev/null
-  cmake --build "$dossier"
+  cmake --build "$dossier" --target "$cible"
 }
 
 case "$action" in
   lancer)
     installer
-    construire build/release -DCMAKE_BUILD_TYPE=Release
+    # The program and its data only: the test programs are the test command's business.
+    construire build/release vocalia -DCMAKE_BUILD_TYPE=Release
     exec build/release/shell/vocalia
     ;;
   test)
     installer
-    construire build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCALIA_SANITIZE=ON
+    construire build/test all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCALIA_SANITIZE=ON -DVOCALIA_SONDE_ESSAIS=ON
     cd build/test
     ctest --output-on-failure -j2
     ;;
   bench)
     installer
-    construire build/release -DCMAKE_BUILD_TYPE=Release
-    cmake --build build/release --target bench
+    construire build/release bench -DCMAKE_BUILD_TYPE=Release
     ;;
   *)
     echo "usage: $0 [test|bench]" >&2

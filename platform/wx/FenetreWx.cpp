@@ -197,7 +197,12 @@ void FenetreWx::DefinirTexte(int id, const std::string& texte) {
 
 // VOCALIA_SONDE names a file that receives the multi-line edits' text, read
 // back from the widget after each change: how the desktop test sees the pane.
+// Only in the test builds (option VOCALIA_SONDE_ESSAIS): the program users run
+// writes no such file.
 void FenetreWx::Sonder(int id) const {
+#ifndef VOCALIA_SONDE_ESSAIS
+    (void)id;
+#else
     const Controle* c = Trouver(id);
     const char* fichier = std::getenv("VOCALIA_SONDE");
     if (!c || !fichier || !*fichier || !EstMultiligne(*c->modele)) return;
@@ -209,6 +214,7 @@ void FenetreWx::Sonder(int id) const {
     std::fwrite(utf8.data(), 1, utf8.length(), f);
     std::fclose(f);
     std::rename(temporaire.c_str(), fichier);
+#endif
 }
 
 int FenetreWx::Coche(int id) const {
