@@ -1,23 +1,19 @@
 #pragma once
 // The main window: the word box, the word list in its four modes, the
 // definition pane, the history, the filters and the links.
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dialogue/Dialogue.h"
 #include "shell/CEditDoubleClickThesaurus.h"
 #include "shell/OptionsFiltre.h"
-
-class MoteurApproches;
-class dictionnaire;
+#include "shell/RechercheApproches.h"
 
 enum class ModeListe { Dictionnaire, Historique, RecTexte, Approches };
 
 class DialogueThesaurus : public Dialogue {
 public:
     DialogueThesaurus();
-    ~DialogueThesaurus() override;
 
     // Building blocks of the lookup flow.
     void PasserEnMode(ModeListe mode);
@@ -80,9 +76,6 @@ private:
     int cocheDansExemples_ = 0;
     std::string texteTypeListe_;
     std::string texteMotChoisi_;
-    // The approximate search's lexicon and engine: made on the window's first
-    // search and kept while it lives, so that each window (each test) has its
-    // own. The engine is declared last, as it refers to the lexicon.
-    std::unique_ptr<dictionnaire> lexique_;
-    std::unique_ptr<MoteurApproches> moteur_;
+    // Made on the first approximate search, released with the window.
+    RechercheApproches approches_;
 };
