@@ -51,7 +51,11 @@ int SousCommandeCles(const std::vector<std::string>& arguments) {
     std::string mot;
     while (LireMotStdin(mot)) {
         std::string ligne = mot + "\t" + Transcription(mot);
-        for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) ligne += "\t" + TableTypesCles[type].fonction(mot);
+        // Appended piece by piece: GCC 12 at -O2 takes "\t" + key for an overlapping copy (-Wrestrict).
+        for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) {
+            ligne += '\t';
+            ligne += TableTypesCles[type].fonction(mot);
+        }
         std::printf("%s\n", Cp1252VersUtf8(ligne).c_str());
     }
     return 0;
