@@ -1,0 +1,156 @@
+#include "tools/donnees/LecturesHunspell.h"
+
+#include <algorithm>
+
+#include "text/Cp1252.h"
+#include "tools/donnees/Hunspell.h"
+
+namespace {
+
+bool Commence(const std::string& texte, const char* debut) { return texte.rfind(debut, 0) == 0; }
+
+void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& valeur) {
+    if (std::find(liste.begin(), liste.end(), valeur) == liste.end()) liste.push_back(valeur);
+}
+
+bool EnCp1252(std::u32string_view texte, std::string& sortie) {
+    sortie.clear();
+    for (char32_t point : texte) {
+        const int octet = OctetCp1252(point);
+        if (octet <= 0) return false;
+        sortie += char(octet);
+    }
+    return true;
+}
+
+bool EstVerbe(const std::string& po) { return po.size() >= 2 && po[0] == 'v' && po[1] >= '0' && po[1] <= '9'; }
+
+// A noun's genders from the forms spelt like the entry: "is:mas", "is:fem",
+// "is:epi" (either).
+void NoterGenres(const std::string& morphologie, LectureHunspell& lecture) {
+    for (const std::string& is : ChampsMorphologiques(morphologie, "is")) {
+        if (is == "mas" || is == "epi") lecture.masculin = true;
+        if (is == "fem" || is == "epi") lecture.feminin = true;
+    }
+}
+
+// Each word of an article's category, as the Littré and the added articles
+// write them.
+void CategoriesDuMot(const std::string& mot, std::set<std::string>& cles) {
+    static const std::map<std::string, std::vector<const char*>> Table = {
+        {"NOM", {CAT_NOM}},
+        {"SUBSTANTIF", {CAT_NOM}},
+        {"ADJECTIF", {CAT_ADJECTIF}},
+        {"VERBE", {CAT_VERBE}},
+        {"PARTICIPE", {CAT_PARTICIPE}},
+        {"ADVERBE", {CAT_ADVERBE}},
+        {"ADVERBIALE", {CAT_ADVERBE}},
+        {"PRONOM", {CAT_PRONOM}},
+        {"ARTICLE", {CAT_DETERMINANT}},
+        {"D\xC9TERMINANT", {CAT_DETERMINANT}},
+        {"NUM\xC9RAL", {CAT_DETERMINANT}},
+        {"D\xC9MONSTRATIF", {CAT_DETERMINANT}},
+        {"POSSESSIF", {CAT_DETERMINANT}},
+        {"PR\xC9POSITION", {CAT_PREPOSITION}},
+        {"PR\xC9POSITIVE", {CAT_PREPOSITION}},
+        {"CONJONCTION", {CAT_CONJONCTION}},
+        {"CONJONCTIVE", {CAT_CONJONCTION}},
+        {"INTERJECTION", {CAT_INTERJECTION}},
+        {"INTERJECTIVE", {CAT_INTERJECTION}},
+        {"PR\xC9\x46IXE", {CAT_AFFIXE}},
+        {"SUFFIXE", {CAT_AFFIXE}},
+    };
+    const auto trouve = Table.find(mot);
+    if (trouve != Table.end()) cles.insert(trouve->second.begin(), trouve->second.end());
+}
+
+}  // namespace
+
+std::vector<std::string> CategoriesDePo(const std::string& po) {
+    if (po == "nom") return {CAT_NOM};
+    if (po == "adj") return {CAT_ADJECTIF};
+    if (EstVerbe(po)) return {CAT_VERBE};
+    if (po == "adv" || po == "negadv" || po == "advint") return {CAT_ADVERBE};
+    if (po == "prep" || po == "prepv") return {CAT_PREPOSITION};
+    if (po == "cjco" || po == "cjsub") return {CAT_CONJONCTION};
+    if (po == "interj") return {CAT_INTERJECTION};
+    if (po == "nb") return {CAT_DETERMINANT};
+    if (Commence(po, "det")) return {CAT_DETERMINANT};
+    if (Commence(po, "pro") && po.size() > 3) return {CAT_PRONOM};
+    if (po == "npr" || po == "prn" || po == "patr" || po == "titr") return {CAT_NOM_PROPRE};
+    if (po == "pfx") return {CAT_AFFIXE};
+    return {};
+}
+
+void LecturesHunspell::AjouterEntree(const std::string& mot, const std::string& morphologie) {
+    LectureHunspell& lecture = lectures_[mot];
+    for (const std::string& po : ChampsMorphologiques(morphologie, "po"))
+        for (const std::string& categorie : CategoriesDePo(po)) AjouterSansDoublon(lecture.categories, categorie);
+    NoterGenres(morphologie, lecture);
+    if (lecture.categories.empty()) lectures_.erase(mot);
+}
+
+void LecturesHunspell::Ajouter(const DictionnaireHunspell& dictionnaire) {
+    std::string mot, forme, souche;
+    for (const EntreeHunspell& entree : dictionnaire.Entrees()) {
+        if (!EnCp1252(entree.mot, mot)) continue;
+        const std::vector<std::string> st = ChampsMorphologiques(entree.morphologie, "st");
+        // A form of another word ("yeux" st:œil).
+        if (!st.empty() && (!EnCp1252(dictionnaire.Decoder(st.front()), souche) || souche != mot)) continue;
+        const std::vector<std::string> pos = ChampsMorphologiques(entree.morphologie, "po");
+        const bool nom = std::find(pos.begin(), pos.end(), "nom") != pos.end();
+        const bool verbe = std::any_of(pos.begin(), pos.end(), EstVerbe);
+        AjouterEntree(mot, entree.morphologie);
+        if (!nom && !verbe) continue;
+        for (const FormeHunspell& f : dictionnaire.Developper(entree, false)) {
+            if (!EnCp1252(f.forme, forme)) continue;
+            if (nom && forme == mot) {
+                if (auto trouvee = lectures_.find(mot); trouvee != lectures_.end())
+                    NoterGenres(f.morphologie, trouvee->second);
+            }
+            if (!verbe) continue;
+            const std::vector<std::string> temps = ChampsMorphologiques(f.morphologie, "po");
+            const bool participe = std::find(temps.begin(), temps.end(), "ppas") != temps.end() ||
+                                   std::find(temps.begin(), temps.end(), "ppre") != temps.end();
+            if (participe) AjouterSansDoublon(lectures_[forme].categories, CAT_PARTICIPE);
+        }
+    }
+}
+
+const LectureHunspell* LecturesHunspell::Lecture(const std::string& mot) const {
+    const auto trouvee = lectures_.find(mot);
+    return trouvee == lectures_.end() ? nullptr : &trouvee->second;
+}
+
+std::set<std::string> CategoriesComparees(const std::string& categorie) {
+    std::set<std::string> cles;
+    std::string mot;
+    for (std::size_t i = 0; i <= categorie.size(); ++i) {
+        if (i < categorie.size() && categorie[i] != ' ') {
+            mot += categorie[i];
+            continue;
+        }
+        if (!mot.empty()) CategoriesDuMot(mot, cles);
+        mot.clear();
+    }
+    // "NOM PROPRE" is no common noun.
+    if (categorie.find("NOM PROPRE") != std::string::npos) {
+        cles.erase(CAT_NOM);
+        cles.insert(CAT_NOM_PROPRE);
+    }
+    return cles;
+}
+
+bool CategoriesConcordent(const std::set<std::string>& article, const LectureHunspell& lecture) {
+    for (const std::string& lue : lecture.categories) {
+        if (article.count(lue)) return true;
+        const bool adjectival = lue == CAT_DETERMINANT || lue == CAT_PARTICIPE || lue == CAT_ADJECTIF;
+        if (adjectival && (article.count(CAT_ADJECTIF) || article.count(CAT_PARTICIPE))) return true;
+        if (lue == CAT_ADJECTIF && article.count(CAT_DETERMINANT)) return true;
+    }
+    return false;
+}
+
+std::string CategorieDeLecture(const LectureHunspell& lecture) {
+    return lecture.categories.empty() ? "" : lecture.categories.front();
+}
