@@ -207,6 +207,21 @@ TitreSupplement LireTitreSupplement(const std::string& texte) {
     return titre;
 }
 
+int Profondeur(const std::string& texte) {
+    int profondeur = 0;
+    for (char c : texte) profondeur += c == '(' ? 1 : c == ')' ? -1 : 0;
+    return profondeur;
+}
+
+// "Voy. CARRÉMENT)." closes a parenthesis the Littré never opened.
+std::string SansFermanteOrpheline(std::string texte) {
+    if (Profondeur(texte) != -1) return texte;
+    const std::size_t fermante = texte.find_last_not_of(". ");
+    if (fermante == std::string::npos || texte[fermante] != ')') return texte;
+    texte.erase(fermante, 1);
+    return texte;
+}
+
 class ConvertisseurLittre {
 public:
     ConvertisseurLittre(Article& article, std::vector<std::string> heritees,
@@ -300,7 +315,7 @@ private:
             return;
         }
         Sens sens;
-        sens.definition = DefinitionMarquee(prefixe + texte, heritees_);
+        sens.definition = DefinitionMarquee(prefixe + SansFermanteOrpheline(texte), heritees_);
         sens.exemples = std::move(paragraphe_.exemples);
         article_.sens.push_back(std::move(sens));
     }
@@ -330,16 +345,40 @@ std::vector<std::string> ContenusDesSpans(const std::string& ligne) {
     return contenus;
 }
 
+// Some heads close their markup inside a parenthesis, whose end then stands
+// alone as the first line of the body: "(é-té) part. passé du verbe être
+// (voy" + "ce mot).". That end goes back to the head; `suite` moves past it
+// and past the punctuation that followed it.
+void ReprendreFinDEnTete(const std::string& corps, std::string& entete, std::size_t& suite) {
+    int profondeur = Profondeur(entete);
+    if (profondeur <= 0) return;
+    const std::size_t debut = corps.find_first_not_of(" \n", suite);
+    if (debut == std::string::npos || corps[debut] == '<') return;
+    const std::size_t finLigne = std::min(corps.find('\n', debut), corps.size());
+    for (std::size_t i = debut; i < finLigne && corps[i] != '<'; ++i) {
+        profondeur += corps[i] == '(' ? 1 : corps[i] == ')' ? -1 : 0;
+        if (profondeur > 0) continue;
+        entete += " " + TexteSansBalises(corps.substr(debut, i + 1 - debut));
+        suite = i + 1;
+        while (suite < finLigne && (corps[suite] == ' ' || corps[suite] == '.' || corps[suite] == ','))
+            ++suite;
+        return;
+    }
+}
+
 void EnTete(const std::string& corps, std::size_t& suite, Article& article,
-            std::map<int, std::string>& sommaire) {
+            std::map<int, std::string>& sommaire, std::string& notePrononciation) {
     suite = 0;
     if (!CommencePar(corps, DEBUT_EN_TETE)) return;
     const std::size_t fin = corps.find(FIN_EN_TETE);
     if (fin == std::string::npos) return;
-    EnTeteLittre entete = AnalyserEnTete(TexteSansBalises(corps.substr(0, fin)));
+    std::string texteEnTete = TexteSansBalises(corps.substr(0, fin));
+    suite = fin + std::strlen(FIN_EN_TETE);
+    ReprendreFinDEnTete(corps, texteEnTete, suite);
+    EnTeteLittre entete = AnalyserEnTete(texteEnTete);
     article.categorie = std::move(entete.categorie);
     article.attributs = std::move(entete.attributs);
-    suite = fin + std::strlen(FIN_EN_TETE);
+    notePrononciation = std::move(entete.notePrononciation);
     // Long entries (ALLER, JOUER...) open with a table of their senses in
     // <small>; the senses then follow in full, some without the gloss the
     // table gives them.
@@ -384,7 +423,8 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     article.mot = nom.mot;
     std::size_t suite = 0;
     std::map<int, std::string> sommaire;
-    EnTete(corps, suite, article, sommaire);
+    std::string notePrononciation;
+    EnTete(corps, suite, article, sommaire, notePrononciation);
     if (!nom.feminin.empty()) article.attributs[ATTRIBUT_FEMININ] = "f\xE9m. " + nom.feminin;
     if (!nom.forme.empty()) article.attributs[ATTRIBUT_FORME] = nom.forme;
     const auto remarque = article.attributs.find(ATTRIBUT_REMARQUE);
@@ -401,5 +441,7 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     }
     convertisseur.Fermer();
     CategorieDuPremierSens(article);
+    // Off the category line, the Littré's remarks on pronunciation close the article.
+    if (!notePrononciation.empty()) article.sens.push_back(Sens{"Prononciation. " + notePrononciation, {}});
     return article;
 }

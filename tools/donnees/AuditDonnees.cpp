@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t EXEMPLES_GARDES = 40;
+constexpr std::size_t EXEMPLES_GARDES = 2000;
 
 bool Ponctuation(char c) {
     static const std::string signes = " \t\n.,;:!?-()[]{}'\"\xAB\xBB\x96\x97";
@@ -107,7 +107,15 @@ void ConstatAudit::Noter(const std::string& exemple) {
 }
 
 bool VedettePonctuee(const std::string& mot) {
-    return mot.empty() || Ponctuation(mot.front()) || Ponctuation(mot.back());
+    if (mot.empty()) return true;
+    auto lettre = [](char c) { return !Ponctuation(c); };
+    // A hyphen glued to the word marks an affix ("anti-", "-ment"); a
+    // parenthesis may close a qualifier ("Castillon (Canton de Lembeye)").
+    const bool debutAffixe = mot.size() > 1 && mot[0] == '-' && lettre(mot[1]);
+    const bool finAffixe = mot.size() > 1 && mot.back() == '-' && lettre(mot[mot.size() - 2]);
+    const bool qualificatif = mot.back() == ')' && mot.find(" (") != std::string::npos;
+    return (Ponctuation(mot.front()) && !debutAffixe) ||
+           (Ponctuation(mot.back()) && !finAffixe && !qualificatif);
 }
 
 bool ParenthesesDesequilibrees(const std::string& texte) {
@@ -140,7 +148,7 @@ Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& i
     for (const auto& [a, b] : paires) audit.pairesAntonymes.Noter(a + " / " + b);
     for (const auto& [mot, lecture] : lectures.Toutes()) {
         // Proper names, abbreviations in capitals and forms known only as participles are no headwords.
-        if (mot.empty() || !Minuscule(static_cast<unsigned char>(mot[0]))) continue;
+        if (!lecture.lemme || mot.empty() || !Minuscule(static_cast<unsigned char>(mot[0]))) continue;
         const auto& c = lecture.categories;
         if (std::all_of(c.begin(), c.end(), [](const std::string& x) {
                 return x == CAT_PARTICIPE || x == CAT_NOM_PROPRE || x == CAT_AFFIXE;

@@ -83,31 +83,32 @@ std::vector<std::string> CategoriesDePo(const std::string& po) {
 }
 
 void LecturesHunspell::AjouterEntree(const std::string& mot, const std::string& morphologie) {
+    const std::vector<std::string> pos = ChampsMorphologiques(morphologie, "po");
+    std::vector<std::string> categories;
+    for (const std::string& po : pos)
+        for (const std::string& categorie : CategoriesDePo(po)) AjouterSansDoublon(categories, categorie);
+    if (categories.empty()) return;
     LectureHunspell& lecture = lectures_[mot];
-    for (const std::string& po : ChampsMorphologiques(morphologie, "po"))
-        for (const std::string& categorie : CategoriesDePo(po)) AjouterSansDoublon(lecture.categories, categorie);
-    NoterGenres(morphologie, lecture);
-    if (lecture.categories.empty()) lectures_.erase(mot);
+    for (const std::string& categorie : categories) AjouterSansDoublon(lecture.categories, categorie);
+    if (std::find(pos.begin(), pos.end(), "nom") != pos.end()) NoterGenres(morphologie, lecture);
+    if (std::find(pos.begin(), pos.end(), "mg") != pos.end()) lecture.grammatical = true;
+    // A form of another word ("yeux" st:œil) tells its category, not a lemma.
+    const std::vector<std::string> st = ChampsMorphologiques(morphologie, "st");
+    if (st.empty() || Utf8VersCp1252(st.front()) == mot) lecture.lemme = true;
 }
 
 void LecturesHunspell::Ajouter(const DictionnaireHunspell& dictionnaire) {
-    std::string mot, forme, souche;
+    std::string mot, forme;
     for (const EntreeHunspell& entree : dictionnaire.Entrees()) {
         if (!EnCp1252(entree.mot, mot)) continue;
-        const std::vector<std::string> st = ChampsMorphologiques(entree.morphologie, "st");
-        // A form of another word ("yeux" st:œil).
-        if (!st.empty() && (!EnCp1252(dictionnaire.Decoder(st.front()), souche) || souche != mot)) continue;
+        AjouterEntree(mot, entree.morphologie);
         const std::vector<std::string> pos = ChampsMorphologiques(entree.morphologie, "po");
         const bool nom = std::find(pos.begin(), pos.end(), "nom") != pos.end();
         const bool verbe = std::any_of(pos.begin(), pos.end(), EstVerbe);
-        AjouterEntree(mot, entree.morphologie);
         if (!nom && !verbe) continue;
         for (const FormeHunspell& f : dictionnaire.Developper(entree, false)) {
             if (!EnCp1252(f.forme, forme)) continue;
-            if (nom && forme == mot) {
-                if (auto trouvee = lectures_.find(mot); trouvee != lectures_.end())
-                    NoterGenres(f.morphologie, trouvee->second);
-            }
+            if (nom && forme == mot) NoterGenres(f.morphologie, lectures_[mot]);
             if (!verbe) continue;
             const std::vector<std::string> temps = ChampsMorphologiques(f.morphologie, "po");
             const bool participe = std::find(temps.begin(), temps.end(), "ppas") != temps.end() ||

@@ -27,12 +27,14 @@ inline constexpr const char* CAT_AFFIXE = "AFFIXE";
 struct LectureHunspell {
     std::vector<std::string> categories;  // in the dictionary's order, no repeats
     bool masculin = false, feminin = false;  // a noun's genders (both: either gender)
+    bool lemme = false;         // an entry of its own, not only a form of another word ("la" of "le")
+    bool grammatical = false;   // "po:mg": a closed-class word the dictionary describes with care
 };
 
 class LecturesHunspell {
 public:
-    // Every entry that is its own lemma (no "st:" naming another word), and
-    // the past and present participles of every verb.
+    // Every entry, whether its own lemma or a form of another word ("la"
+    // st:le, "yeux" st:œil), and the past and present participles of every verb.
     void Ajouter(const DictionnaireHunspell& dictionnaire);
     // One reading by hand (tests): "po:" values as the .dic writes them.
     void AjouterEntree(const std::string& mot, const std::string& morphologie);
