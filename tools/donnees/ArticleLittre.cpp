@@ -407,6 +407,48 @@ void CategorieDuPremierSens(Article& article) {
     if (*categorie->nombre) article.attributs.emplace(ATTRIBUT_NOMBRE, categorie->nombre);
     if (*categorie->emploi) article.attributs.emplace(ATTRIBUT_EMPLOI, categorie->emploi);
 }
+// The category a sense opens with: "S. m. Petit livre où s'apprend l'Abc.",
+// "Adv. Beaucoup.", "Substantivement. Les épileptiques." — null when none.
+const char* CategorieAnnoncee(const std::string& definition) {
+    static constexpr const char* Simples[] = {"NOM", "ADJECTIF", "VERBE", "ADVERBE", "PR\xC9POSITION",
+                                              "CONJONCTION", "PRONOM", "INTERJECTION"};
+    if (definition.empty() || !EstMajusculeCp1252(definition[0])) return nullptr;
+    if (CommencePar(definition, "Substantivement")) return "NOM";
+    std::string debut = definition.substr(0, 24);
+    debut[0] = MinusculeCp1252(debut[0]);
+    std::size_t position = 0, fin = 0;
+    const CategorieLittre* categorie = TrouverCategorie(debut, position, fin);
+    if (categorie == nullptr || position != 0) return nullptr;
+    for (const char* simple : Simples)
+        if (std::strcmp(categorie->categorie, simple) == 0) return simple;
+    return nullptr;
+}
+
+bool NommeDeja(const std::string& categorie, const char* nom) {
+    const std::string mot = nom;
+    for (std::size_t p = categorie.find(mot); p != std::string::npos; p = categorie.find(mot, p + 1)) {
+        const std::size_t fin = p + mot.size();
+        if ((p == 0 || categorie[p - 1] == ' ') && (fin == categorie.size() || categorie[fin] == ' ')) return true;
+    }
+    return false;
+}
+
+// The Littré files a word once and opens the senses of its other uses with
+// their category: ABÉCÉDAIRE "adj." has a sense "S. m. Petit livre...". An
+// adjective's sense may also say in passing that it is used as a noun: "un
+// vaisseau capteur ou, substantivement, un capteur". The category line names
+// them all: "ADJECTIF ET NOM".
+void CategoriesDesSens(Article& article) {
+    if (article.categorie.empty()) return;
+    for (const Sens& sens : article.sens) {
+        const char* annoncee = CategorieAnnoncee(sens.definition);
+        if (annoncee == nullptr && NommeDeja(article.categorie, "ADJECTIF") &&
+            sens.definition.find("ubstantivement") != std::string::npos)
+            annoncee = "NOM";
+        if (annoncee != nullptr && !NommeDeja(article.categorie, annoncee))
+            article.categorie += std::string(" ET ") + annoncee;
+    }
+}
 }  // namespace
 
 std::string ExempleDeCitation(const std::string& ligne) {
@@ -441,6 +483,7 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     }
     convertisseur.Fermer();
     CategorieDuPremierSens(article);
+    CategoriesDesSens(article);
     // Off the category line, the Littré's remarks on pronunciation close the article.
     if (!notePrononciation.empty()) article.sens.push_back(Sens{"Prononciation. " + notePrononciation, {}});
     return article;

@@ -29,7 +29,14 @@ std::string Genre(const Article& article) {
     return genre == article.attributs.end() ? "" : genre->second;
 }
 
-void AuditerCategorie(const Article& article, const LecturesHunspell& lectures, Audit& audit) {
+bool Concorde(const Article& article, const LecturesHunspell& lectures) {
+    const LectureHunspell* lecture = lectures.Lecture(article.mot);
+    const std::set<std::string> cles = CategoriesComparees(article.categorie);
+    return lecture != nullptr && !cles.empty() && CategoriesConcordent(cles, *lecture);
+}
+
+void AuditerCategorie(const Article& article, const LecturesHunspell& lectures,
+                      const std::set<std::string>& motsConfirmes, Audit& audit) {
     const LectureHunspell* lecture = lectures.Lecture(article.mot);
     if (lecture == nullptr) {
         if (article.categorie.empty()) audit.sansCategorie.Noter(article.mot);
@@ -47,6 +54,9 @@ void AuditerCategorie(const Article& article, const LecturesHunspell& lectures, 
         audit.desaccordsCategorie.Noter(article.mot + " (" + article.categorie + " / " +
                                         Joindre(lecture->categories) + ")");
         audit.desaccordsParSorte[article.categorie + " / " + Joindre(lecture->categories)].Noter(article.mot);
+        if (!motsConfirmes.count(article.mot))
+            audit.desaccordsSansHomographe.Noter(article.mot + " (" + article.categorie + " / " +
+                                                 Joindre(lecture->categories) + ")");
         return;
     }
     if (!cles.count(CAT_NOM) || lecture->masculin == lecture->feminin) return;
@@ -137,10 +147,13 @@ Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& i
     audit.articles = articles.size();
     std::set<std::string> vedettes;
     std::set<std::pair<std::string, std::string>> paires;
+    std::set<std::string> motsConfirmes;
+    for (const Article& article : articles)
+        if (Concorde(article, lectures)) motsConfirmes.insert(article.mot);
     for (const Article& article : articles) {
         vedettes.insert(article.mot);
         if (VedettePonctuee(article.mot)) audit.vedettesPonctuees.Noter("\"" + article.mot + "\"");
-        AuditerCategorie(article, lectures, audit);
+        AuditerCategorie(article, lectures, motsConfirmes, audit);
         AuditerSens(article, audit);
         for (const std::string& antonyme : Antonymes(article.antonymes))
             paires.insert(std::minmax(article.mot, antonyme));
@@ -167,6 +180,12 @@ void AfficherAudit(std::FILE* sortie, const Audit& audit, std::size_t exemples) 
                             : 100.0 * double(audit.desaccordsCategorie.nombre) / double(audit.articlesConnus);
     AfficherConstat(sortie, "d\xC3\xA9saccords de cat\xC3\xA9gorie avec hunspell", audit.desaccordsCategorie, 0);
     std::fprintf(sortie, "  %-48s %.2f %%\n", "  part des articles connus", part);
+    AfficherConstat(sortie, "  dont mots sans aucun article confirm\xC3\xA9", audit.desaccordsSansHomographe,
+                    exemples);
+    std::fprintf(sortie, "  %-48s %.2f %%\n", "  part des articles connus",
+                 audit.articlesConnus == 0 ? 0.0
+                                           : 100.0 * double(audit.desaccordsSansHomographe.nombre) /
+                                                 double(audit.articlesConnus));
     if (exemples > 0) {
         std::vector<std::pair<std::string, const ConstatAudit*>> sortes;
         for (const auto& [sorte, constat] : audit.desaccordsParSorte) sortes.emplace_back(sorte, &constat);

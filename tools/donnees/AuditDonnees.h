@@ -23,6 +23,10 @@ struct Audit {
     std::size_t articles = 0;
     std::size_t articlesConnus = 0;  // whose headword hunspell knows as a lemma
     ConstatAudit desaccordsCategorie;
+    // Among them, those of a headword none of whose articles hunspell
+    // confirms (the others are rarer homographs it does not list: the
+    // Littré's adjective "cathédrale" beside the noun).
+    ConstatAudit desaccordsSansHomographe;
     std::map<std::string, ConstatAudit> desaccordsParSorte;  // "NOM / hunspell ADVERBE"
     ConstatAudit desaccordsGenre;
     ConstatAudit sansCategorie;

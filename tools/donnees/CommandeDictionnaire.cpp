@@ -160,8 +160,8 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
-    std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mots grammaticaux)\n",
-                categories.ajoutees, categories.corrigees);
+    std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
+                "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");
     AfficherAudit(stdout, AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; },
                                          lectures), 0);

@@ -23,6 +23,8 @@ bool EnCp1252(std::u32string_view texte, std::string& sortie) {
     return true;
 }
 
+bool EstMajuscule(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
+
 bool EstVerbe(const std::string& po) { return po.size() >= 2 && po[0] == 'v' && po[1] >= '0' && po[1] <= '9'; }
 
 // A noun's genders from the forms spelt like the entry: "is:mas", "is:fem",
@@ -85,8 +87,12 @@ std::vector<std::string> CategoriesDePo(const std::string& po) {
 void LecturesHunspell::AjouterEntree(const std::string& mot, const std::string& morphologie) {
     const std::vector<std::string> pos = ChampsMorphologiques(morphologie, "po");
     std::vector<std::string> categories;
+    // The dictionary files regions and rivers ("Bretagne", "Allier") as
+    // nouns; a capital says they are proper names.
+    const bool majuscule = !mot.empty() && EstMajuscule(static_cast<unsigned char>(mot[0]));
     for (const std::string& po : pos)
-        for (const std::string& categorie : CategoriesDePo(po)) AjouterSansDoublon(categories, categorie);
+        for (const std::string& categorie : CategoriesDePo(po))
+            AjouterSansDoublon(categories, majuscule && categorie == CAT_NOM ? CAT_NOM_PROPRE : categorie);
     if (categories.empty()) return;
     LectureHunspell& lecture = lectures_[mot];
     for (const std::string& categorie : categories) AjouterSansDoublon(lecture.categories, categorie);
