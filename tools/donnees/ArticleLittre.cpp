@@ -358,7 +358,8 @@ void ReprendreFinDEnTete(const std::string& corps, std::string& entete, std::siz
     for (std::size_t i = debut; i < finLigne && corps[i] != '<'; ++i) {
         profondeur += corps[i] == '(' ? 1 : corps[i] == ')' ? -1 : 0;
         if (profondeur > 0) continue;
-        entete += " " + TexteSansBalises(corps.substr(debut, i + 1 - debut));
+        entete += ' ';
+        entete += TexteSansBalises(corps.substr(debut, i + 1 - debut));
         suite = i + 1;
         while (suite < finLigne && (corps[suite] == ' ' || corps[suite] == '.' || corps[suite] == ','))
             ++suite;
