@@ -25,7 +25,8 @@ bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Arti
     bool nom = false, verbe = false;
     for (auto article = debut; article != fin; ++article) {
         const std::set<std::string> cles = CategoriesComparees(article->categorie);
-        nom |= cles.count(CAT_NOM) && !cles.count(CAT_VERBE);
+        // "ADJECTIF ET NOM" (fier) is an adjective first, not a named infinitive.
+        nom |= cles.count(CAT_NOM) && !cles.count(CAT_VERBE) && article->categorie.rfind(CAT_NOM, 0) == 0;
         verbe |= cles.count(CAT_VERBE) != 0;
     }
     return nom && verbe;

@@ -164,14 +164,14 @@ TEST(CategoriesHunspell, CompleteEtCorrigeSansToucherAuxHomographesRares) {
 
 TEST(OrdreHomographes, LaLectureQueLeLecteurAttendDAbord) {
     std::vector<Article> articles = {
-        Nouvel("fier", "VERBE"),  Nouvel("fier", "ADJECTIF"),
+        Nouvel("fier", "VERBE"),  Nouvel("fier", "ADJECTIF ET NOM"),
         Nouvel("hier", "VERBE"),  Nouvel("hier", "ADVERBE"),
         Nouvel("inconnu", "VERBE"), Nouvel("inconnu", "NOM"),
         Nouvel("pouvoir", "NOM"), Nouvel("pouvoir", "PR\xC9\x46IXE"), Nouvel("pouvoir", "VERBE"),
     };
     OrdonnerHomographes(articles, Lectures());
     EXPECT_EQ(Categories(articles),
-              (std::vector<std::string>{"fier ADJECTIF", "fier VERBE", "hier ADVERBE", "hier VERBE",
+              (std::vector<std::string>{"fier ADJECTIF ET NOM", "fier VERBE", "hier ADVERBE", "hier VERBE",
                                         "inconnu VERBE", "inconnu NOM", "pouvoir VERBE", "pouvoir NOM",
                                         "pouvoir PR\xC9\x46IXE"}));
 }
