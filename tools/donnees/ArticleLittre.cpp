@@ -266,9 +266,27 @@ private:
     void Citation(const std::string& ligne) {
         std::string exemple = ExempleDeCitation(ligne);
         if (exemple.empty()) exemple = TexteSansBalises(ligne);
+        ReprendreRenvoi(exemple);
         if (exemple.empty()) return;
         paragraphe_.ouvert = true;
         paragraphe_.exemples.push_back(std::move(exemple));
+    }
+
+    // "... le chablage et le billage (voy." + a citation "ce mot au Supplément)
+    // des bateaux...": the markup made a citation of the end of the
+    // reference. That end goes back to the sense; the rest stays an example.
+    void ReprendreRenvoi(std::string& exemple) {
+        std::string& texte = paragraphe_.texte;
+        int profondeur = Profondeur(texte);
+        if (!paragraphe_.exemples.empty() || profondeur <= 0) return;
+        for (std::size_t i = 0; i < exemple.size(); ++i) {
+            profondeur += exemple[i] == '(' ? 1 : exemple[i] == ')' ? -1 : 0;
+            if (profondeur > 0) continue;
+            const bool point = exemple.compare(i + 1, 1, ".") == 0;
+            texte = EspacesNormalises(texte + ' ' + exemple.substr(0, i + 1)) + (point ? "." : "");
+            exemple = SansPonctuationInitiale(exemple.substr(i + 1));
+            return;
+        }
     }
 
     void AjouterGlose(int numero) {

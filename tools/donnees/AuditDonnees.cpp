@@ -119,10 +119,12 @@ void ConstatAudit::Noter(const std::string& exemple) {
 bool VedettePonctuee(const std::string& mot) {
     if (mot.empty()) return true;
     auto lettre = [](char c) { return !Ponctuation(c); };
-    // A hyphen glued to the word marks an affix ("anti-", "-ment"); a
-    // parenthesis may close a qualifier ("Castillon (Canton de Lembeye)").
+    // A hyphen glued to the word marks an affix ("anti-", "-ment"), an
+    // apostrophe an elided form ("o'", "entr'"); a parenthesis may close a
+    // qualifier ("Castillon (Canton de Lembeye)").
     const bool debutAffixe = mot.size() > 1 && mot[0] == '-' && lettre(mot[1]);
-    const bool finAffixe = mot.size() > 1 && mot.back() == '-' && lettre(mot[mot.size() - 2]);
+    const bool finAffixe =
+        mot.size() > 1 && (mot.back() == '-' || mot.back() == '\'') && lettre(mot[mot.size() - 2]);
     const bool qualificatif = mot.back() == ')' && mot.find(" (") != std::string::npos;
     return (Ponctuation(mot.front()) && !debutAffixe) ||
            (Ponctuation(mot.back()) && !finAffixe && !qualificatif);
@@ -130,9 +132,12 @@ bool VedettePonctuee(const std::string& mot) {
 
 bool ParenthesesDesequilibrees(const std::string& texte) {
     int profondeur = 0;
-    for (char c : texte) {
-        if (c == '(') ++profondeur;
-        if (c == ')' && --profondeur < 0) return true;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == '(') ++profondeur;
+        // "a) le pas droit, b) ...": outside any parenthesis, a letter of an enumeration.
+        const bool enumeration = profondeur == 0 && i >= 1 && (i == 1 || texte[i - 2] == ' ') &&
+                                 Minuscule(static_cast<unsigned char>(texte[i - 1]));
+        if (texte[i] == ')' && !enumeration && --profondeur < 0) return true;
     }
     return profondeur != 0;
 }

@@ -183,13 +183,15 @@ TEST(AuditDonnees, VedettesEtSens) {
     } const vedettes[] = {
         {"- ent\xEAteur", true}, {"ah !", true}, {"amphi...", true}, {"mot ", true}, {"", true},
         {"anti-", false},        {"-ment", false}, {"Castillon (Canton de Lembeye)", false},
-        {"arc-en-ciel", false},  {"aujourd'hui", false},
+        {"arc-en-ciel", false},  {"aujourd'hui", false}, {"entr'", false}, {"' mot", true},
     };
     for (const Cas& c : vedettes) EXPECT_EQ(VedettePonctuee(c.mot), c.ponctuee) << c.mot;
     EXPECT_TRUE(ParenthesesDesequilibrees("du verbe \xEAtre (voy"));
     EXPECT_TRUE(ParenthesesDesequilibrees("ce mot)."));
     EXPECT_TRUE(ParenthesesDesequilibrees(") et ("));
     EXPECT_FALSE(ParenthesesDesequilibrees("un mot (voy. B (bis))."));
+    EXPECT_FALSE(ParenthesesDesequilibrees("Il y en a deux : a) le pas droit, b) le pas ouvert."));
+    EXPECT_FALSE(ParenthesesDesequilibrees("Un mot (il y a)."));
     EXPECT_TRUE(SensFragment("- ce mot)."));
     EXPECT_TRUE(SensFragment(") et la suite."));
     EXPECT_FALSE(SensFragment("Sens plein - avec un tiret."));

@@ -173,3 +173,25 @@ TEST(NomsLittre, RienNEntoureLaVedette) {
     for (const Cas& c : cas) EXPECT_EQ(AnalyserNomIndex(c.nom).base, c.base) << c.nom;
     EXPECT_EQ(AnalyserNomIndex("- ENT\xCATEUR").cle, "ENTETEUR");
 }
+
+// PEINE, CHABLAGE: the markup made a citation of the end of a reference.
+TEST(ArticlesLittre, UnRenvoiCoupeParUneCitationSeRecoud) {
+    const Article peine = ConvertirArticleLittre(
+        "<i><small>(p\xE8-n') s. f.</small></i>\n    \xC0 grand'peine, tr\xE8s difficilement (voy. \n"
+        "<span foreground=\"#0000CD\">pour l'apostrophe</span>, <span foreground=\"#B22222\">GRAND</span>, "
+        "<span foreground=\"#556B2F\">n\xB0 22).</span>.\n",
+        Nom("peine"));
+    ASSERT_EQ(peine.sens.size(), 1u);
+    EXPECT_EQ(peine.sens[0].definition,
+              "\xC0 grand'peine, tr\xE8s difficilement (voy. pour l'apostrophe, GRAND, n\xB0 22).");
+    EXPECT_TRUE(peine.sens[0].exemples.empty());
+
+    const Article chablage = ConvertirArticleLittre(
+        "<i><small>(cha-bla-j') s. m.</small></i>\n    Le chablage et le billage (voy. \n"
+        "<span foreground=\"#0000CD\">ce mot) des bateaux</span>, <span foreground=\"#B22222\">GRANGEZ</span>, "
+        "<span foreground=\"#556B2F\">Voies</span>.\n",
+        Nom("chablage"));
+    ASSERT_EQ(chablage.sens.size(), 1u);
+    EXPECT_EQ(chablage.sens[0].definition, "Le chablage et le billage (voy. ce mot)");
+    EXPECT_EQ(chablage.sens[0].exemples, (std::vector<std::string>{"des bateaux, GRANGEZ, Voies"}));
+}
