@@ -27,6 +27,12 @@ bool EstMajuscule(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0
 
 bool EstVerbe(const std::string& po) { return po.size() >= 2 && po[0] == 'v' && po[1] >= '0' && po[1] <= '9'; }
 
+// A verb's code "v1_it_q_zz": intransitive, transitive, indirect transitive
+// at 3 to 5, pronominal-only "p" at 6.
+bool PronominalSeulement(const std::string& po) {
+    return po.size() > 6 && po.compare(3, 3, "___") == 0 && po[6] == 'p';
+}
+
 // A noun's genders from the forms spelt like the entry: "is:mas", "is:fem",
 // "is:epi" (either).
 void NoterGenres(const std::string& morphologie, LectureHunspell& lecture) {
@@ -97,7 +103,14 @@ void LecturesHunspell::AjouterEntree(const std::string& mot, const std::string& 
     LectureHunspell& lecture = lectures_[mot];
     for (const std::string& categorie : categories) AjouterSansDoublon(lecture.categories, categorie);
     if (std::find(pos.begin(), pos.end(), "nom") != pos.end()) NoterGenres(morphologie, lecture);
-    if (std::find(pos.begin(), pos.end(), "mg") != pos.end()) lecture.grammatical = true;
+    if (std::find(pos.begin(), pos.end(), "mg") != pos.end()) {
+        lecture.grammatical = true;
+        lecture.grammaticales.insert(categories.begin(), categories.end());
+    }
+    for (const std::string& po : pos) {
+        if (!EstVerbe(po)) continue;
+        (PronominalSeulement(po) ? lecture.verbePronominal : lecture.verbeAutre) = true;
+    }
     // A form of another word ("yeux" st:œil) tells its category, not a lemma.
     const std::vector<std::string> st = ChampsMorphologiques(morphologie, "st");
     if (st.empty() || Utf8VersCp1252(st.front()) == mot) lecture.lemme = true;

@@ -29,6 +29,10 @@ struct LectureHunspell {
     bool masculin = false, feminin = false;  // a noun's genders (both: either gender)
     bool lemme = false;         // an entry of its own, not only a form of another word ("la" of "le")
     bool grammatical = false;   // "po:mg": a closed-class word the dictionary describes with care
+    std::set<std::string> grammaticales;  // the categories of its "po:mg" entries
+    // Its verb entries: pronominal only ("fier" v1____p_e_, "se fier") or not.
+    bool verbePronominal = false, verbeAutre = false;
+    bool PronominalSeulement() const { return verbePronominal && !verbeAutre; }
 };
 
 class LecturesHunspell {

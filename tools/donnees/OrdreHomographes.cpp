@@ -1,24 +1,30 @@
 #include "tools/donnees/OrdreHomographes.h"
 
 #include <algorithm>
-#include <climits>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Smaller comes first; INT_MAX for an article the dictionary does not
-// confirm. `infinitifNomme`: the group holds a noun spelt like a verb it holds.
-int Rang(const Article& article, const LectureHunspell& lecture, bool infinitifNomme) {
+enum Rang { Grammatical, InfinitifVerbe, Confirme, PronominalSeul, Inconnu };
+
+bool ConcordeAvec(const std::set<std::string>& cles, const std::string& categorie) {
+    LectureHunspell une;
+    une.categories = {categorie};
+    return CategoriesConcordent(cles, une);
+}
+
+// `infinitifNomme`: the group holds a noun spelt like a verb it holds.
+Rang RangDe(const Article& article, const LectureHunspell& lecture, bool infinitifNomme) {
     const std::set<std::string> cles = CategoriesComparees(article.categorie);
-    if (cles.empty() || !CategoriesConcordent(cles, lecture)) return INT_MAX;
-    const auto& lues = lecture.categories;
-    const auto nom = std::find(lues.begin(), lues.end(), CAT_NOM);
-    if (infinitifNomme && cles.count(CAT_VERBE) && nom != lues.end()) return 2 * int(nom - lues.begin()) - 1;
-    for (std::size_t k = 0; k < lues.size(); ++k)
-        if (cles.count(lues[k])) return 2 * int(k);
-    return 2 * int(lues.size());  // confirmed through a neighbouring category (a participle as an adjective)
+    if (cles.empty() || !CategoriesConcordent(cles, lecture)) return Inconnu;
+    for (const std::string& categorie : lecture.grammaticales)
+        if (ConcordeAvec(cles, categorie)) return Grammatical;
+    const bool verbe = cles.count(CAT_VERBE) != 0;
+    if (verbe && lecture.PronominalSeulement() && cles.size() == 1) return PronominalSeul;
+    if (verbe && infinitifNomme) return InfinitifVerbe;
+    return Confirme;
 }
 
 bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Article>::const_iterator fin) {
@@ -44,7 +50,7 @@ void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell&
         if (lecture != nullptr && fin - debut > 1) {
             const bool infinitif = InfinitifNomme(premier, dernier);
             std::stable_sort(premier, dernier, [lecture, infinitif](const Article& a, const Article& b) {
-                return Rang(a, *lecture, infinitif) < Rang(b, *lecture, infinitif);
+                return RangDe(a, *lecture, infinitif) < RangDe(b, *lecture, infinitif);
             });
         }
         debut = fin;

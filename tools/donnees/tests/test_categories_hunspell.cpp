@@ -3,6 +3,7 @@
 // A tiny made-up dictionary stands for hunspell-fr.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,12 @@ const char* const Affixes =
     "SFX a0 er \xC3\xA9\x65 er po:ppas is:fem is:sg\n";
 
 const char* const Entrees =
-    "14\n"
+    "16\n"
     "hier po:mg po:adv\n"
     "fier/F. po:nom po:adj\n"
-    "fier/a0 po:v1_it___zz\n"
+    "fier/a0 po:v1____p_e_\n"
+    "son po:mg po:detpos is:epi is:sg\n"
+    "son/S. po:nom is:mas\n"
     "pouvoir/S. po:nom is:mas\n"
     "pouvoir po:v3_it_xx_a\n"
     "tr\xC3\xA8s po:mg po:adv\n"
@@ -101,6 +104,9 @@ TEST(LecturesHunspell, CategoriesGenresEtFormes) {
         EXPECT_EQ(lecture->lemme, c.lemme) << c.mot;
         EXPECT_EQ(lecture->grammatical, c.grammatical) << c.mot;
     }
+    EXPECT_TRUE(lectures.Lecture("fier")->PronominalSeulement());
+    EXPECT_FALSE(lectures.Lecture("pouvoir")->PronominalSeulement());
+    EXPECT_EQ(lectures.Lecture("son")->grammaticales, std::set<std::string>{CAT_DETERMINANT});
     EXPECT_EQ(lectures.Lecture("chienne"), nullptr);
     EXPECT_EQ(lectures.Lecture("inconnu"), nullptr);
 }
@@ -168,12 +174,13 @@ TEST(OrdreHomographes, LaLectureQueLeLecteurAttendDAbord) {
         Nouvel("hier", "VERBE"),  Nouvel("hier", "ADVERBE"),
         Nouvel("inconnu", "VERBE"), Nouvel("inconnu", "NOM"),
         Nouvel("pouvoir", "NOM"), Nouvel("pouvoir", "PR\xC9\x46IXE"), Nouvel("pouvoir", "VERBE"),
+        Nouvel("son", "NOM"), Nouvel("son", "NOM"), Nouvel("son", "ADJECTIF"),
     };
     OrdonnerHomographes(articles, Lectures());
     EXPECT_EQ(Categories(articles),
               (std::vector<std::string>{"fier ADJECTIF ET NOM", "fier VERBE", "hier ADVERBE", "hier VERBE",
                                         "inconnu VERBE", "inconnu NOM", "pouvoir VERBE", "pouvoir NOM",
-                                        "pouvoir PR\xC9\x46IXE"}));
+                                        "pouvoir PR\xC9\x46IXE", "son ADJECTIF", "son NOM", "son NOM"}));
 }
 
 TEST(AuditDonnees, VedettesEtSens) {
@@ -231,6 +238,6 @@ TEST(AuditDonnees, ChaqueSorteEstComptee) {
     // Lemmas of the dictionary found nowhere: not "fier" (indexed), not "la"
     // (a form), not "Bretagne" (a proper name), not "fié" (a participle).
     EXPECT_EQ(audit.motsHunspellIntrouvables.exemples,
-              (std::vector<std::string>{"aune", "chien", "mon", "nettement", "pouvoir"}));
+              (std::vector<std::string>{"aune", "chien", "mon", "nettement", "pouvoir", "son"}));
     EXPECT_EQ(audit.pairesAntonymes.nombre, 2u);  // grand/petit counted once, grand/minuscule
 }
