@@ -143,7 +143,13 @@ bool ParenthesesDesequilibrees(const std::string& texte) {
 }
 
 bool SensFragment(const std::string& texte) {
-    return texte.rfind("- ", 0) == 0 || texte.rfind(")", 0) == 0;
+    if (texte.rfind("- ", 0) == 0 || texte.rfind(")", 0) == 0) return true;
+    // "ce mot).": lower case, and closing what it never opened.
+    if (texte.empty() || !Minuscule(static_cast<unsigned char>(texte[0]))) return false;
+    int profondeur = 0;
+    for (char c : texte)
+        if ((profondeur += c == '(' ? 1 : c == ')' ? -1 : 0) < 0) return true;
+    return false;
 }
 
 Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& indexee,

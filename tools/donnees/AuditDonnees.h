@@ -49,7 +49,8 @@ Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& i
 bool VedettePonctuee(const std::string& mot);
 // A definition with a parenthesis it never closes, or one it closes unopened.
 bool ParenthesesDesequilibrees(const std::string& texte);
-// A sense that is the end of the previous one: "- ce mot).", ") et ...".
+// A sense that is the end of the previous one or of the head: "- ce mot).",
+// ") et ...", "ce mot).".
 bool SensFragment(const std::string& texte);
 
 // Every kind with its count and, when `exemples` > 0, that many examples.

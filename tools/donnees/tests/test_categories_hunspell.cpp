@@ -201,6 +201,9 @@ TEST(AuditDonnees, VedettesEtSens) {
     EXPECT_FALSE(ParenthesesDesequilibrees("Un mot (il y a)."));
     EXPECT_TRUE(SensFragment("- ce mot)."));
     EXPECT_TRUE(SensFragment(") et la suite."));
+    EXPECT_TRUE(SensFragment("ce mot)."));
+    EXPECT_FALSE(SensFragment("Voy. CARR\xC9MENT)."));
+    EXPECT_FALSE(SensFragment("un sens (complet)."));
     EXPECT_FALSE(SensFragment("Sens plein - avec un tiret."));
 }
 
