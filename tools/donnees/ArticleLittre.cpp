@@ -447,7 +447,9 @@ bool NommeDeja(const std::string& categorie, const char* nom) {
     const std::string mot = nom;
     for (std::size_t p = categorie.find(mot); p != std::string::npos; p = categorie.find(mot, p + 1)) {
         const std::size_t fin = p + mot.size();
-        if ((p == 0 || categorie[p - 1] == ' ') && (fin == categorie.size() || categorie[fin] == ' ')) return true;
+        if ((p == 0 || categorie[p - 1] == ' ') &&
+            (fin == categorie.size() || categorie[fin] == ' ' || categorie[fin] == ','))
+            return true;
     }
     return false;
 }
@@ -456,16 +458,22 @@ bool NommeDeja(const std::string& categorie, const char* nom) {
 // their category: ABÉCÉDAIRE "adj." has a sense "S. m. Petit livre...". An
 // adjective's sense may also say in passing that it is used as a noun: "un
 // vaisseau capteur ou, substantivement, un capteur". The category line names
-// them all: "ADJECTIF ET NOM".
+// them all: "ADJECTIF ET NOM", "ADJECTIF, NOM ET ADVERBE".
 void CategoriesDesSens(Article& article) {
-    if (article.categorie.empty()) return;
+    // "VERBE" alone is what opens the conjugation; the noun made of an
+    // infinitive has an article of its own.
+    if (article.categorie.empty() || article.categorie == "VERBE") return;
     for (const Sens& sens : article.sens) {
         const char* annoncee = CategorieAnnoncee(sens.definition);
         if (annoncee == nullptr && NommeDeja(article.categorie, "ADJECTIF") &&
             sens.definition.find("ubstantivement") != std::string::npos)
             annoncee = "NOM";
-        if (annoncee != nullptr && !NommeDeja(article.categorie, annoncee))
-            article.categorie += std::string(" ET ") + annoncee;
+        if (annoncee == nullptr || NommeDeja(article.categorie, annoncee)) continue;
+        // "ADJECTIF ET NOM" + ADVERBE: "ADJECTIF, NOM ET ADVERBE".
+        std::string& categorie = article.categorie;
+        const std::size_t et = categorie.rfind(" ET ");
+        if (et != std::string::npos) categorie.replace(et, 4, ", ");
+        categorie += std::string(" ET ") + annoncee;
     }
 }
 }  // namespace

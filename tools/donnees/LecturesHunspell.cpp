@@ -146,7 +146,7 @@ std::set<std::string> CategoriesComparees(const std::string& categorie) {
     std::set<std::string> cles;
     std::string mot;
     for (std::size_t i = 0; i <= categorie.size(); ++i) {
-        if (i < categorie.size() && categorie[i] != ' ') {
+        if (i < categorie.size() && categorie[i] != ' ' && categorie[i] != ',') {
             mot += categorie[i];
             continue;
         }

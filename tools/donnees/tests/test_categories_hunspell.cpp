@@ -119,6 +119,7 @@ TEST(LecturesHunspell, CategoriesDesArticlesEtConcordance) {
         bool concordent;
     } const cas[] = {
         {"NOM ET ADJECTIF", {CAT_ADJECTIF}, true},
+        {"ADJECTIF, NOM ET ADVERBE", {CAT_NOM}, true},
         {"LOCUTION ADVERBIALE", {CAT_ADVERBE}, true},
         {"ARTICLE", {CAT_DETERMINANT}, true},
         // The traditional "adjectif possessif" is today's determiner.

@@ -116,11 +116,18 @@ TEST(ArticlesLittre, LesSensAnnoncentLesAutresEmplois) {
          "ADJECTIF ET ADVERBE"},
         {"<i><small>(kap-teur) adj.</small></i>\n    Un vaisseau capteur ou, substantivement, un capteur.\n",
          "ADJECTIF ET NOM"},
+        {"<i><small>(tou) adj.</small></i>\n\n<b>1\xB0</b> Chaque.\n\n<b>2\xB0</b> S. m. Le tout.\n\n"
+         "<b>3\xB0</b> Adv. Tout \xE0 fait.\n",
+         "ADJECTIF, NOM ET ADVERBE"},
         // A use already named is not repeated, and a sense that merely begins
         // with a capital is no announcement.
         {"<i><small>(m\xEA-zon) s. f.</small></i>\n\n<b>1\xB0</b> B\xE2timent.\n\n<b>2\xB0</b> S. f. pl. "
          "Les maisons.\n\n<b>3\xB0</b> Maison royale.\n",
          "NOM"},
+        // A verb stays "VERBE", the category that opens its conjugation.
+        {"<i><small>(sa-voir) v. a.</small></i>\n\n<b>1\xB0</b> Conna\xEEtre.\n\n<b>2\xB0</b> S. m. Le "
+         "savoir.\n",
+         "VERBE"},
         // "Substantivement" in a noun's sense says nothing new.
         {"<i><small>(ra-r') s. m.</small></i>\n    Pris substantivement.\n", "NOM"},
     };

@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The first line of each definition the session shows.
-std::vector<std::string> PremieresLignes(const std::string& commandes) {
+// The session's output.
+std::string Sortie(const std::string& commandes) {
     const fs::path fichier = fs::temp_directory_path() / ("vocalia-categories-" + std::to_string(::getpid()));
     {
         std::ofstream f(fichier);
@@ -32,6 +32,12 @@ std::vector<std::string> PremieresLignes(const std::string& commandes) {
         ::pclose(sortie);
     }
     fs::remove(fichier);
+    return texte;
+}
+
+// The first line of each definition the session shows.
+std::vector<std::string> PremieresLignes(const std::string& commandes) {
+    const std::string texte = Sortie(commandes);
     std::vector<std::string> lignes;
     std::stringstream flux(texte);
     for (std::string l; std::getline(flux, l);)
@@ -66,4 +72,12 @@ TEST(ScriptCategories, LaLigneDeCategorieResteCourte) {
     ASSERT_EQ(lignes.size(), 1u);
     EXPECT_TRUE(CommencePar(lignes[0], "VERBE")) << lignes[0];
     EXPECT_EQ(lignes[0].find("XVIe"), std::string::npos) << lignes[0];
+}
+
+// A verb whose senses include a noun use stays a verb: its conjugation opens.
+TEST(ScriptCategories, LesVerbesGardentLeurConjugaison) {
+    for (const char* verbe : {"avoir", "savoir", "pouvoir"}) {
+        const std::string sortie = Sortie(std::string("saisir ") + verbe + "\ncliquer 1013\nmontrer\n");
+        EXPECT_NE(sortie.find("conjugaison=1"), std::string::npos) << verbe << "\n" << sortie.substr(0, 300);
+    }
 }
