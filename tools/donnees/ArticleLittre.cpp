@@ -207,6 +207,21 @@ TitreSupplement LireTitreSupplement(const std::string& texte) {
     return titre;
 }
 
+int Profondeur(const std::string& texte) {
+    int profondeur = 0;
+    for (char c : texte) profondeur += c == '(' ? 1 : c == ')' ? -1 : 0;
+    return profondeur;
+}
+
+// "Voy. CARRÉMENT)." closes a parenthesis the Littré never opened.
+std::string SansFermanteOrpheline(std::string texte) {
+    if (Profondeur(texte) != -1) return texte;
+    const std::size_t fermante = texte.find_last_not_of(". ");
+    if (fermante == std::string::npos || texte[fermante] != ')') return texte;
+    texte.erase(fermante, 1);
+    return texte;
+}
+
 class ConvertisseurLittre {
 public:
     ConvertisseurLittre(Article& article, std::vector<std::string> heritees,
@@ -251,9 +266,27 @@ private:
     void Citation(const std::string& ligne) {
         std::string exemple = ExempleDeCitation(ligne);
         if (exemple.empty()) exemple = TexteSansBalises(ligne);
+        ReprendreRenvoi(exemple);
         if (exemple.empty()) return;
         paragraphe_.ouvert = true;
         paragraphe_.exemples.push_back(std::move(exemple));
+    }
+
+    // "... le chablage et le billage (voy." + a citation "ce mot au Supplément)
+    // des bateaux...": the markup made a citation of the end of the
+    // reference. That end goes back to the sense; the rest stays an example.
+    void ReprendreRenvoi(std::string& exemple) {
+        std::string& texte = paragraphe_.texte;
+        int profondeur = Profondeur(texte);
+        if (!paragraphe_.exemples.empty() || profondeur <= 0) return;
+        for (std::size_t i = 0; i < exemple.size(); ++i) {
+            profondeur += exemple[i] == '(' ? 1 : exemple[i] == ')' ? -1 : 0;
+            if (profondeur > 0) continue;
+            const bool point = exemple.compare(i + 1, 1, ".") == 0;
+            texte = EspacesNormalises(texte + ' ' + exemple.substr(0, i + 1)) + (point ? "." : "");
+            exemple = SansPonctuationInitiale(exemple.substr(i + 1));
+            return;
+        }
     }
 
     void AjouterGlose(int numero) {
@@ -300,7 +333,7 @@ private:
             return;
         }
         Sens sens;
-        sens.definition = DefinitionMarquee(prefixe + texte, heritees_);
+        sens.definition = DefinitionMarquee(prefixe + SansFermanteOrpheline(texte), heritees_);
         sens.exemples = std::move(paragraphe_.exemples);
         article_.sens.push_back(std::move(sens));
     }
@@ -330,16 +363,41 @@ std::vector<std::string> ContenusDesSpans(const std::string& ligne) {
     return contenus;
 }
 
+// Some heads close their markup inside a parenthesis, whose end then stands
+// alone as the first line of the body: "(é-té) part. passé du verbe être
+// (voy" + "ce mot).". That end goes back to the head; `suite` moves past it
+// and past the punctuation that followed it.
+void ReprendreFinDEnTete(const std::string& corps, std::string& entete, std::size_t& suite) {
+    int profondeur = Profondeur(entete);
+    if (profondeur <= 0) return;
+    const std::size_t debut = corps.find_first_not_of(" \n", suite);
+    if (debut == std::string::npos || corps[debut] == '<') return;
+    const std::size_t finLigne = std::min(corps.find('\n', debut), corps.size());
+    for (std::size_t i = debut; i < finLigne && corps[i] != '<'; ++i) {
+        profondeur += corps[i] == '(' ? 1 : corps[i] == ')' ? -1 : 0;
+        if (profondeur > 0) continue;
+        entete += ' ';
+        entete += TexteSansBalises(corps.substr(debut, i + 1 - debut));
+        suite = i + 1;
+        while (suite < finLigne && (corps[suite] == ' ' || corps[suite] == '.' || corps[suite] == ','))
+            ++suite;
+        return;
+    }
+}
+
 void EnTete(const std::string& corps, std::size_t& suite, Article& article,
-            std::map<int, std::string>& sommaire) {
+            std::map<int, std::string>& sommaire, std::string& notePrononciation) {
     suite = 0;
     if (!CommencePar(corps, DEBUT_EN_TETE)) return;
     const std::size_t fin = corps.find(FIN_EN_TETE);
     if (fin == std::string::npos) return;
-    EnTeteLittre entete = AnalyserEnTete(TexteSansBalises(corps.substr(0, fin)));
+    std::string texteEnTete = TexteSansBalises(corps.substr(0, fin));
+    suite = fin + std::strlen(FIN_EN_TETE);
+    ReprendreFinDEnTete(corps, texteEnTete, suite);
+    EnTeteLittre entete = AnalyserEnTete(texteEnTete);
     article.categorie = std::move(entete.categorie);
     article.attributs = std::move(entete.attributs);
-    suite = fin + std::strlen(FIN_EN_TETE);
+    notePrononciation = std::move(entete.notePrononciation);
     // Long entries (ALLER, JOUER...) open with a table of their senses in
     // <small>; the senses then follow in full, some without the gloss the
     // table gives them.
@@ -368,6 +426,56 @@ void CategorieDuPremierSens(Article& article) {
     if (*categorie->nombre) article.attributs.emplace(ATTRIBUT_NOMBRE, categorie->nombre);
     if (*categorie->emploi) article.attributs.emplace(ATTRIBUT_EMPLOI, categorie->emploi);
 }
+// The category a sense opens with: "S. m. Petit livre où s'apprend l'Abc.",
+// "Adv. Beaucoup.", "Substantivement. Les épileptiques." — null when none.
+const char* CategorieAnnoncee(const std::string& definition) {
+    static constexpr const char* Simples[] = {"NOM", "ADJECTIF", "VERBE", "ADVERBE", "PR\xC9POSITION",
+                                              "CONJONCTION", "PRONOM", "INTERJECTION"};
+    if (definition.empty() || !EstMajusculeCp1252(definition[0])) return nullptr;
+    if (CommencePar(definition, "Substantivement")) return "NOM";
+    std::string debut = definition.substr(0, 24);
+    debut[0] = MinusculeCp1252(debut[0]);
+    std::size_t position = 0, fin = 0;
+    const CategorieLittre* categorie = TrouverCategorie(debut, position, fin);
+    if (categorie == nullptr || position != 0) return nullptr;
+    for (const char* simple : Simples)
+        if (std::strcmp(categorie->categorie, simple) == 0) return simple;
+    return nullptr;
+}
+
+bool NommeDeja(const std::string& categorie, const char* nom) {
+    const std::string mot = nom;
+    for (std::size_t p = categorie.find(mot); p != std::string::npos; p = categorie.find(mot, p + 1)) {
+        const std::size_t fin = p + mot.size();
+        if ((p == 0 || categorie[p - 1] == ' ') &&
+            (fin == categorie.size() || categorie[fin] == ' ' || categorie[fin] == ','))
+            return true;
+    }
+    return false;
+}
+
+// The Littré files a word once and opens the senses of its other uses with
+// their category: ABÉCÉDAIRE "adj." has a sense "S. m. Petit livre...". An
+// adjective's sense may also say in passing that it is used as a noun: "un
+// vaisseau capteur ou, substantivement, un capteur". The category line names
+// them all: "ADJECTIF ET NOM", "ADJECTIF, NOM ET ADVERBE".
+void CategoriesDesSens(Article& article) {
+    // "VERBE" alone is what opens the conjugation; the noun made of an
+    // infinitive has an article of its own.
+    if (article.categorie.empty() || article.categorie == "VERBE") return;
+    for (const Sens& sens : article.sens) {
+        const char* annoncee = CategorieAnnoncee(sens.definition);
+        if (annoncee == nullptr && NommeDeja(article.categorie, "ADJECTIF") &&
+            sens.definition.find("ubstantivement") != std::string::npos)
+            annoncee = "NOM";
+        if (annoncee == nullptr || NommeDeja(article.categorie, annoncee)) continue;
+        // "ADJECTIF ET NOM" + ADVERBE: "ADJECTIF, NOM ET ADVERBE".
+        std::string& categorie = article.categorie;
+        const std::size_t et = categorie.rfind(" ET ");
+        if (et != std::string::npos) categorie.replace(et, 4, ", ");
+        categorie += std::string(" ET ") + annoncee;
+    }
+}
 }  // namespace
 
 std::string ExempleDeCitation(const std::string& ligne) {
@@ -384,7 +492,8 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     article.mot = nom.mot;
     std::size_t suite = 0;
     std::map<int, std::string> sommaire;
-    EnTete(corps, suite, article, sommaire);
+    std::string notePrononciation;
+    EnTete(corps, suite, article, sommaire, notePrononciation);
     if (!nom.feminin.empty()) article.attributs[ATTRIBUT_FEMININ] = "f\xE9m. " + nom.feminin;
     if (!nom.forme.empty()) article.attributs[ATTRIBUT_FORME] = nom.forme;
     const auto remarque = article.attributs.find(ATTRIBUT_REMARQUE);
@@ -401,5 +510,8 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     }
     convertisseur.Fermer();
     CategorieDuPremierSens(article);
+    CategoriesDesSens(article);
+    // Off the category line, the Littré's remarks on pronunciation close the article.
+    if (!notePrononciation.empty()) article.sens.push_back(Sens{"Prononciation. " + notePrononciation, {}});
     return article;
 }

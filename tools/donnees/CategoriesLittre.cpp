@@ -1,5 +1,6 @@
 #include "tools/donnees/CategoriesLittre.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -133,6 +134,7 @@ void AjouterRemarque(EnTeteLittre& entete, const std::string& texte) {
     if (!remarque.empty()) remarque += ' ';
     remarque += propre;
 }
+
 }  // namespace
 
 const CategorieLittre* TrouverCategorie(const std::string& texte, std::size_t& debut,
@@ -149,7 +151,7 @@ const CategorieLittre* TrouverCategorie(const std::string& texte, std::size_t& d
     for (const Occurrence& candidate : occurrences) {
         bool englobee = false;
         for (const Occurrence& autre : occurrences) englobee = englobee || Englobe(autre, candidate);
-        if (!englobee && (retenue == nullptr || candidate.debut > retenue->debut)) retenue = &candidate;
+        if (!englobee && (retenue == nullptr || candidate.debut < retenue->debut)) retenue = &candidate;
     }
     if (retenue == nullptr) return nullptr;
     debut = retenue->debut;
@@ -157,16 +159,61 @@ const CategorieLittre* TrouverCategorie(const std::string& texte, std::size_t& d
     return retenue->categorie;
 }
 
+namespace {
+
+// Beyond this length a pronunciation is a remark, not a transcription.
+constexpr std::size_t LONGUEUR_PRONONCIATION = 60;
+
+// The closing parenthesis that matches the one at `ouvrante`, or npos:
+// "(ti-gr' (le mâle) et ti-grès' (la femelle))" is one pronunciation.
+std::size_t FermanteAssociee(const std::string& texte, std::size_t ouvrante) {
+    int profondeur = 0;
+    for (std::size_t i = ouvrante; i < texte.size(); ++i) {
+        if (texte[i] == '(') ++profondeur;
+        if (texte[i] == ')' && --profondeur == 0) return i;
+    }
+    return std::string::npos;
+}
+
+// Where a long pronunciation note stops being a transcription: its first
+// "; " or the end of its first sentence. npos when it has neither.
+std::size_t FinTranscription(const std::string& interieur) {
+    const std::size_t pointVirgule = interieur.find(';');
+    std::size_t point = interieur.find(". ");
+    while (point != std::string::npos && point + 2 < interieur.size() &&
+           !EstMajusculeCp1252(interieur[point + 2]))
+        point = interieur.find(". ", point + 1);
+    return std::min(pointVirgule, point);
+}
+
+std::string NoteEnPhrase(std::string note) {
+    note = SansPonctuationAutour(note);
+    if (note.empty()) return note;
+    if (EstMinusculeCp1252(note[0])) note[0] = MajusculeCp1252(note[0]);
+    if (note.back() != '.' && note.back() != '!' && note.back() != '?') note += '.';
+    return note;
+}
+
+void LirePrononciation(std::string& texte, EnTeteLittre& entete) {
+    if (texte.empty() || texte[0] != '(') return;
+    const std::size_t fermante = FermanteAssociee(texte, 0);
+    if (fermante == std::string::npos) return;
+    std::string interieur = texte.substr(1, fermante - 1);
+    texte.erase(0, fermante + 1);
+    const std::size_t fin = interieur.size() > LONGUEUR_PRONONCIATION ? FinTranscription(interieur)
+                                                                      : std::string::npos;
+    if (fin != std::string::npos) {
+        entete.notePrononciation = NoteEnPhrase(interieur.substr(fin + 1));
+        interieur = SansPonctuationAutour(interieur.substr(0, fin));
+    }
+    entete.attributs[ATTRIBUT_PRONONCIATION] = "(" + interieur + ")";
+}
+}  // namespace
+
 EnTeteLittre AnalyserEnTete(const std::string& brut) {
     EnTeteLittre entete;
     std::string texte = EspacesNormalises(brut);
-    if (!texte.empty() && texte[0] == '(') {
-        const std::size_t fermante = texte.find(')');
-        if (fermante != std::string::npos) {
-            entete.attributs[ATTRIBUT_PRONONCIATION] = texte.substr(0, fermante + 1);
-            texte.erase(0, fermante + 1);
-        }
-    }
+    LirePrononciation(texte, entete);
     std::size_t debut = 0, fin = 0;
     const CategorieLittre* categorie = TrouverCategorie(texte, debut, fin);
     if (categorie == nullptr) {

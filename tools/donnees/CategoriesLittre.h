@@ -23,8 +23,9 @@ struct CategorieLittre {
     const char* emploi;   // a verb's "transitif", "intransitif" ... or ""
 };
 
-// The entry of the table that the text names (the one starting last among
-// those not part of a longer one), or null. `debut` and `fin` receive the
+// The entry of the table that the text names (the first among those not
+// part of a longer one: what follows is the Littré's comment, "quand le
+// pronom je suit le verbe", "pris toujours sans article"), or null. `debut` and `fin` receive the
 // position of the abbreviation in `texte`.
 const CategorieLittre* TrouverCategorie(const std::string& texte, std::size_t& debut,
                                         std::size_t& fin);
@@ -32,6 +33,9 @@ const CategorieLittre* TrouverCategorie(const std::string& texte, std::size_t& d
 struct EnTeteLittre {
     std::string categorie;
     std::map<std::string, std::string> attributs;
+    // A long pronunciation remark, moved off the category line as a sentence;
+    // its short transcription stays in the attributes.
+    std::string notePrononciation;
 };
 
 // The head of an entry, the text of its leading <i><small> element with the

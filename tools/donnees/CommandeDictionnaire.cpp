@@ -19,8 +19,11 @@
 #include "data/IndexFlexions.h"
 #include "data/Ressources.h"
 #include "text/Cp1252.h"
+#include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -135,6 +138,9 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     const std::size_t articlesLittre = articles.size();
+    LecturesHunspell lectures;
+    ChargerLecturesHunspell(options.sources.hunspellAff, options.sources.hunspellDic, lectures);
+    const BilanCategories categories = CorrigerCategories(articles, lectures);
     std::map<std::string, std::vector<std::string>> index;
     BilanEnrichissement bilan;
     if (options.enrichir) {
@@ -143,6 +149,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     }
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
+    OrdonnerHomographes(articles, lectures);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -155,5 +162,10 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
+    std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
+                "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
+    std::printf("Audit :\n");
+    AfficherAudit(stdout, AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; },
+                                         lectures), 0);
     return 0;
 }

@@ -19,6 +19,23 @@ std::string SansNumeroHomographe(std::string nom) {
     }
 }
 
+// "- ENTÊTEUR", "AH !", "BÉNÉDICTIONNAIRE,", "AMPHI...": what surrounds the
+// word in the index is no part of it. A hyphen glued to the word stays: it
+// marks a prefix or a suffix ("ANTI-", "-MENT").
+std::string SansPonctuationAutour(std::string texte) {
+    auto parasite = [](char c) {
+        return c == ' ' || c == ',' || c == ';' || c == ':' || c == '!' || c == '?' || c == '.';
+    };
+    for (;;) {
+        const std::size_t avant = texte.size();
+        while (!texte.empty() && parasite(texte.back())) texte.pop_back();
+        while (!texte.empty() && parasite(texte.front())) texte.erase(0, 1);
+        if (texte.size() >= 2 && texte[0] == '-' && texte[1] == ' ') texte.erase(0, 2);
+        if (texte.size() >= 2 && texte.back() == '-' && texte[texte.size() - 2] == ' ') texte.pop_back();
+        if (texte.size() == avant) return texte;
+    }
+}
+
 std::size_t NonAscii(const std::string& texte) {
     return static_cast<std::size_t>(std::count_if(
         texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
@@ -108,8 +125,8 @@ NomIndexLittre AnalyserNomIndex(const std::string& brut) {
         nom.finFeminin = texte.substr(virgule + 2);
         texte.erase(virgule);
     }
-    nom.base = texte;
-    nom.cle = CleOrdreLittre(texte);
+    nom.base = SansPonctuationAutour(texte);
+    nom.cle = CleOrdreLittre(nom.base);
     return nom;
 }
 

@@ -6,6 +6,7 @@
 
 using SousCommande = int (*)(const std::vector<std::string>& arguments);
 
+int SousCommandeAudit(const std::vector<std::string>& arguments);
 int SousCommandeApproches(const std::vector<std::string>& arguments);
 int SousCommandeCles(const std::vector<std::string>& arguments);
 int SousCommandeConjugaisons(const std::vector<std::string>& arguments);

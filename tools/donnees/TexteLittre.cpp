@@ -120,6 +120,15 @@ char MinusculeCp1252(char c) {
     return c;
 }
 
+char MajusculeCp1252(char c) {
+    const unsigned char o = static_cast<unsigned char>(c);
+    if (o >= 'a' && o <= 'z') return char(o - 0x20);
+    if (o >= 0xE0 && o <= 0xFE && o != 0xF7) return char(o - 0x20);
+    if (o == 0x9A || o == 0x9C || o == 0x9E) return char(o - 0x10);
+    if (o == 0xFF) return char(0x9F);
+    return c;
+}
+
 std::string EnMinuscules(std::string_view texte) {
     std::string sortie(texte);
     for (char& c : sortie) c = MinusculeCp1252(c);

@@ -14,6 +14,7 @@ std::string TexteSansBalises(std::string_view balise);
 // Lower case of every Windows-1252 capital (É -> é, Œ -> œ).
 std::string EnMinuscules(std::string_view texte);
 char MinusculeCp1252(char c);
+char MajusculeCp1252(char c);
 bool EstMajusculeCp1252(char c);
 bool EstMinusculeCp1252(char c);
 

@@ -17,6 +17,7 @@ struct Entree {
 const Entree SousCommandes[] = {
     {"approches", "--donnees DIR [--regles REGLES.txt] [--sans-lexique] < mots: mots approch\xC3\xA9s",
      SousCommandeApproches},
+    {"audit", "--donnees DIR [--exemples N] [--mot MOT]: faults of built data, by kind", SousCommandeAudit},
     {"cles", "[--regles REGLES.txt | --donnees DIR] < mots: transcription et cl\xC3\xA9s", SousCommandeCles},
     {"conjugaisons", "base des conjugaisons (verbiste) --sortie FICHIER", SousCommandeConjugaisons},
     {"dictionnaire", "--sortie DIR [--sans-enrichissement]: main dictionary and inflection index",

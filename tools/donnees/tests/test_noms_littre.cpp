@@ -13,8 +13,9 @@ TEST(AnalyserNomIndex, BaseFemininFormeEtNumero) {
     const NomIndexLittre envi = AnalyserNomIndex("ENVI (\xC0 L').1.1");
     EXPECT_EQ(envi.base, "ENVI");
     EXPECT_EQ(envi.parenthese, "\xC0 L'");
+    // The final period is no homograph number, and no part of the word either.
     const NomIndexLittre point = AnalyserNomIndex("S.");
-    EXPECT_EQ(point.base, "S.");
+    EXPECT_EQ(point.base, "S");
 }
 
 TEST(FemininDe, LaFinRemplaceLaFinDuMasculin) {

@@ -1,0 +1,86 @@
+// vocalia-donnees audit --donnees DIR [--exemples N] [--mot MOT]
+// Reads the dictionary and the inflected-form index a `dictionnaire` build
+// wrote into DIR and prints, by kind, the faults a reader would notice; with
+// --mot, the articles of one headword as stored, to see why.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "data/ClesDonnees.h"
+#include "data/Dictionnaire.h"
+#include "data/IndexFlexions.h"
+#include "data/Ressources.h"
+#include "text/Cp1252.h"
+#include "text/FichiersTexte.h"
+#include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/Hunspell.h"
+#include "tools/donnees/SousCommandes.h"
+
+namespace {
+
+BlocOctets LireDonnees(const std::string& chemin, const std::string& cle, const std::string& iv) {
+    std::string contenu;
+    if (!LireFichierEntier(chemin, contenu) || contenu.empty()) return BlocOctets();
+    const BlocOctets chiffre = BlocOctets::CopieAvecZero(contenu.data(), std::uint32_t(contenu.size()));
+    return InflaterDonnees(DechiffrerDonnees(cle, iv.c_str(), chiffre));
+}
+
+void Montrer(const char* etiquette, const std::string& texte) {
+    if (!texte.empty()) std::printf("  %s : %s\n", etiquette, Cp1252VersUtf8(texte).c_str());
+}
+
+int MontrerArticles(const std::string& mot) {
+    const std::vector<Article> articles = TrouverArticles(mot);
+    for (const Article& article : articles) {
+        std::printf("%s\n", Cp1252VersUtf8(article.mot).c_str());
+        Montrer("cat\xC3\xA9gorie", article.categorie);
+        for (const auto& [cle, valeur] : article.attributs) Montrer(cle.c_str(), valeur);
+        for (const Sens& sens : article.sens) Montrer("sens", sens.definition);
+        Montrer("flexions", article.flexions);
+        Montrer("synonymes", article.synonymes);
+        Montrer("antonymes", article.antonymes);
+    }
+    return articles.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+int SousCommandeAudit(const std::vector<std::string>& arguments) {
+    std::string dossier;
+    std::size_t exemples = 8;
+    std::string mot;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        if (arguments[i] == "--donnees") dossier = arguments[i + 1];
+        else if (arguments[i] == "--mot") mot = Utf8VersCp1252(arguments[i + 1]);
+        else if (arguments[i] == "--exemples") exemples = std::strtoul(arguments[i + 1].c_str(), nullptr, 10);
+        else dossier.clear();
+    }
+    if (dossier.empty() || arguments.size() % 2 != 0) {
+        std::fprintf(stderr, "usage: vocalia-donnees audit --donnees DOSSIER [--exemples N] [--mot MOT]\n");
+        return 2;
+    }
+    const BlocOctets dictionnaire =
+        LireDonnees(dossier + "/" + RESSOURCE_DICTIONNAIRE, CleDictionnaire(), IvDictionnaire());
+    const BlocOctets flexions = LireDonnees(dossier + "/" + RESSOURCE_FLEXIONS, CleFlexions(), IvFlexions());
+    if (!ChargerDictionnaireDepuis(dictionnaire.Donnees(), dictionnaire.Taille()) ||
+        !ChargerIndexFlexionsDepuis(flexions.Donnees(), flexions.Taille())) {
+        std::fprintf(stderr, "ERREUR : pas de donn\xC3\xA9\x65s lisibles dans %s\n", dossier.c_str());
+        return 1;
+    }
+    if (!mot.empty()) return MontrerArticles(mot);
+    const SourcesEnrichissement sources;
+    DictionnaireHunspell hunspell;
+    if (!hunspell.Charger(sources.hunspellAff, sources.hunspellDic)) {
+        std::fprintf(stderr, "ERREUR : le dictionnaire hunspell est illisible\n");
+        return 1;
+    }
+    LecturesHunspell lectures;
+    lectures.Ajouter(hunspell);
+    const Audit audit = AuditerDonnees(
+        ArticlesDictionnaire(), [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
+    std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
+    AfficherAudit(stdout, audit, exemples);
+    return 0;
+}
