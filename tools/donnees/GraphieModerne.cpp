@@ -282,9 +282,13 @@ void IndexerAnciennesGraphies(const BilanGraphies& bilan,
 }
 
 GraphiesConnues GraphiesHunspell(const std::string& fichierAff, const std::string& fichierDic) {
-    GraphiesConnues graphies;
     DictionnaireHunspell dictionnaire;
-    if (!dictionnaire.Charger(fichierAff, fichierDic)) return graphies;
+    if (!dictionnaire.Charger(fichierAff, fichierDic)) return {};
+    return GraphiesHunspell(dictionnaire);
+}
+
+GraphiesConnues GraphiesHunspell(const DictionnaireHunspell& dictionnaire) {
+    GraphiesConnues graphies;
     std::string mot, forme;
     for (const EntreeHunspell& entree : dictionnaire.Entrees()) {
         if (!EnCp1252(entree.mot, mot)) continue;

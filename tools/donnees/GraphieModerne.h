@@ -14,6 +14,8 @@
 
 #include "data/Article.h"
 
+class DictionnaireHunspell;
+
 // What a change of spelling involved; one change may involve several.
 struct GenresChangement {
     bool ligature = false;  // oe, ae -> œ, æ
@@ -69,6 +71,7 @@ void IndexerAnciennesGraphies(const BilanGraphies& bilan,
 // The build report's lines (UTF-8).
 std::string TexteBilanGraphies(const BilanGraphies& bilan);
 
-// Every form the installed spelling dictionary knows (Windows-1252); empty when
-// it cannot be read.
+// Every form the spelling dictionary knows (Windows-1252); from the installed
+// files, empty when they cannot be read.
+GraphiesConnues GraphiesHunspell(const DictionnaireHunspell& dictionnaire);
 GraphiesConnues GraphiesHunspell(const std::string& fichierAff, const std::string& fichierDic);
