@@ -112,7 +112,7 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
     std::printf("Dictionnaire : %s\n", etiquette.c_str());
     std::printf("  articles du Littr\xC3\xA9      %zu\n", articlesLittre);
     std::printf("  articles ajout\xC3\xA9s        %zu\n", bilan.articlesAjoutes);
-    std::printf("  mots sans d\xC3\xA9\x66inition    %zu (autres graphies index\xC3\xA9\x65s %zu)\n",
+    std::printf("  mots sans d\xC3\xA9\x66inition    %zu (autres graphies et pluriels index\xC3\xA9s %zu)\n",
                 bilan.motsSansDefinition, bilan.variantes);
     std::printf("  articles en tout        %zu\n", comptes.articles);
     std::printf("  mots distincts          %zu\n", comptes.motsDistincts);

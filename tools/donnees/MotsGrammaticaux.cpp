@@ -43,16 +43,30 @@ bool Lettre(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7) || c == 0x9C || c == 0xE6;
 }
 
-// The first word of a locution headword ("parce" of "parce que"), or empty.
-std::string PremierMot(const std::string& vedette) {
-    const std::size_t espace = vedette.find(' ');
-    if (espace == std::string::npos || espace == 0) return "";
-    const std::string mot = vedette.substr(0, espace);
-    if (!Lettre(static_cast<unsigned char>(mot[0]))) return "";
-    const bool motSimple = std::all_of(mot.begin(), mot.end(), [](char c) {
-        return Lettre(static_cast<unsigned char>(c)) || c == '-' || c == '\'';
-    });
-    return motSimple && mot.back() != '\'' && mot.back() != '-' ? mot : "";
+void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& mot) {
+    if (std::find(liste.begin(), liste.end(), mot) == liste.end()) liste.push_back(mot);
+}
+
+bool MotSimple(const std::string& mot) {
+    if (mot.empty() || !Lettre(static_cast<unsigned char>(mot[0])) || mot.back() == '-') return false;
+    return std::all_of(mot.begin(), mot.end(),
+                       [](char c) { return Lettre(static_cast<unsigned char>(c)) || c == '-'; });
+}
+
+// The words of a locution headword ("parce" and "que" of "parce que",
+// "posteriori" of "a posteriori"); none for a one-word headword.
+std::vector<std::string> MotsDeLocution(const std::string& vedette) {
+    std::vector<std::string> mots;
+    if (vedette.find(' ') == std::string::npos) return mots;
+    std::size_t debut = 0;
+    while (debut <= vedette.size()) {
+        std::size_t fin = vedette.find_first_of(" '", debut);
+        if (fin == std::string::npos) fin = vedette.size();
+        const std::string mot = vedette.substr(debut, fin - debut);
+        if (MotSimple(mot)) mots.push_back(mot);
+        debut = fin + 1;
+    }
+    return mots;
 }
 
 }  // namespace
@@ -75,13 +89,12 @@ BilanMotsGrammaticaux IndexerMotsGrammaticaux(const std::vector<Article>& articl
         liste.insert(liste.begin(), f.vedette);
         ++bilan.formes;
     }
-    std::map<std::string, std::vector<std::string>> locutions;  // first word -> locutions, in headword order
-    for (const std::string& vedette : vedettes) {
-        const std::string mot = PremierMot(vedette);
-        if (!mot.empty() && !vedettes.count(mot) && !index.count(mot)) locutions[mot].push_back(vedette);
-    }
+    std::map<std::string, std::vector<std::string>> locutions;  // word -> its locutions, in headword order
+    for (const std::string& vedette : vedettes)
+        for (const std::string& mot : MotsDeLocution(vedette))
+            if (!vedettes.count(mot) && !index.count(mot)) AjouterSansDoublon(locutions[mot], vedette);
     for (auto& [mot, liste] : locutions) index[mot] = std::move(liste);
-    bilan.premiersMots = locutions.size();
+    bilan.motsDeLocutions = locutions.size();
     return bilan;
 }
 
@@ -89,7 +102,7 @@ std::string TexteBilanMotsGrammaticaux(const BilanMotsGrammaticaux& bilan) {
     char texte[200];
     std::snprintf(texte, sizeof texte,
                   "  formes grammaticales    %zu\n"
-                  "  premiers mots de locutions %zu\n",
-                  bilan.formes, bilan.premiersMots);
+                  "  mots de locutions       %zu\n",
+                  bilan.formes, bilan.motsDeLocutions);
     return texte;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Articles for every common word of the spelling dictionary that the Littré
-// lacks and that is no form of a headword (football, internet, tennis ...):
+// lacks and that is no form of a headword (football, internet, tennis,
+// vingt-trois, b\xE9sicles ...):
 // the category and gender the spelling dictionary gives, the synonyms the
 // thesaurus has, and one sense saying that our sources define it nowhere.
 // Windows-1252.
@@ -22,7 +23,9 @@ struct AjoutsMotsSansArticle {
     std::vector<Article> articles;  // in the spelling dictionary's order
     // Words that are another spelling of exactly one headword of a category
     // they share ("surement" of "s\xFBrement", "fraicheur" of "fra\xEE" "cheur"):
-    // the index leads them there instead. word -> headword.
+    // the index leads them there instead; so does it the plurals of
+    // compounds that the spelling dictionary lists as words of their own
+    // ("cous-de-pied" to "cou-de-pied"). word -> headword.
     std::map<std::string, std::string> variantes;
 };
 

@@ -170,12 +170,13 @@ TEST(MotsGrammaticaux, TableIsConsistent) {
     EXPECT_FALSE(EstFormeGrammaticale("il"));
 }
 
-TEST(MotsGrammaticaux, FormsAndLocutionFirstWordsLeadToTheirHeadwords) {
+TEST(MotsGrammaticaux, FormsAndLocutionWordsLeadToTheirHeadwords) {
     const std::vector<Article> articles = {
         Littre("il", "PRONOM"),    Littre("tout", "ADJECTIF"), Littre("ceux", ""),
         Littre("celle", ""),       Littre("celui", "PRONOM"), Littre("parce que", "LOCUTION"),
         Littre("tant que", ""),    Littre("tant", "ADVERBE"), Littre("quant \xE0", ""),
-        Littre("au", ""),          Littre("au jour le jour", ""),
+        Littre("au", ""),          Littre("au jour le jour", ""), Littre("a posteriori", ""),
+        Littre("a priori", ""),    Littre("priori", ""),
     };
     std::map<std::string, std::vector<std::string>> index = {{"tous", {"tousser"}}, {"quant", {"quanti\xE8me"}}};
     const BilanMotsGrammaticaux bilan = IndexerMotsGrammaticaux(articles, index);
@@ -187,17 +188,28 @@ TEST(MotsGrammaticaux, FormsAndLocutionFirstWordsLeadToTheirHeadwords) {
     EXPECT_EQ(index["celles"], (std::vector<std::string>{"celle"}));
     EXPECT_EQ(index["aux"], (std::vector<std::string>{"au"}));
     EXPECT_EQ(index["parce"], (std::vector<std::string>{"parce que"}));
+    EXPECT_EQ(index["que"], (std::vector<std::string>{"parce que", "tant que"}));
+    EXPECT_EQ(index["posteriori"], (std::vector<std::string>{"a posteriori"}));
+    EXPECT_EQ(index["a"], (std::vector<std::string>{"a posteriori", "a priori"}));
+    EXPECT_EQ(index["jour"], (std::vector<std::string>{"au jour le jour"}));
     EXPECT_EQ(index["quant"], (std::vector<std::string>{"quanti\xE8me"}));  // an entry of its own is kept
     EXPECT_EQ(index.count("elles"), 0u);  // "elle" has no article here
     EXPECT_EQ(index.count("ceux"), 0u);   // a headword finds itself
     EXPECT_EQ(index.count("tant"), 0u);
     EXPECT_EQ(index.count("au"), 0u);
+    EXPECT_EQ(index.count("priori"), 0u);
     EXPECT_EQ(bilan.formes, 6u);
-    EXPECT_EQ(bilan.premiersMots, 1u);
+    EXPECT_EQ(index["\xE0"], (std::vector<std::string>{"quant \xE0"}));
+    EXPECT_EQ(bilan.motsDeLocutions, 7u);  // parce, que, posteriori, a, jour, le, \xE0
 }
 
 const char* const DicMots =
-    "12\n"
+    "17\n"
+    "volt/Um() po:nom is:mas\n"
+    "vingt-trois po:nb\n"
+    "b\xC3\xA9sicles po:nom is:fem is:pl\n"
+    "cous-de-pied po:nom is:mas is:pl\n"
+    "hommes-grenouilles po:nom is:mas is:pl\n"
     "football/S.() po:nom is:mas\n"
     "footballeur/F.() po:nom\n"
     "footballeuse/S.() po:nom is:fem\n"
@@ -218,13 +230,18 @@ TEST(MotsSansArticle, EveryCommonWordWithoutArticleGetsOne) {
     GroupeSynonymes nom{{"NOM"}, {"ordinateur", "calculateur"}};
     GroupeSynonymes verbe{{"VERBE"}, {"commander"}};
     const std::vector<EntreeThesaurus> thesaurus = {{"ordi", {nom, verbe}}};
-    const std::vector<Article> existants = {Littre("chien", "NOM"), Littre("s\xFBrement", "ADVERBE")};
+    const std::vector<Article> existants = {Littre("chien", "NOM"), Littre("s\xFBrement", "ADVERBE"),
+                                            Littre("cou-de-pied", "NOM")};
 
     const AjoutsMotsSansArticle ajouts = ArticlesMotsSansArticle(hunspell, flexions, thesaurus, existants, {});
 
     std::vector<std::string> mots;
     for (const Article& a : ajouts.articles) mots.push_back(a.mot);
-    EXPECT_EQ(mots, (std::vector<std::string>{"football", "footballeur", "internet", "zut", "ordi"}));
+    EXPECT_EQ(mots, (std::vector<std::string>{"volt", "vingt-trois", "football", "footballeur", "internet", "zut", "ordi",
+                                              "b\xE9sicles", "hommes-grenouilles"}));
+    EXPECT_EQ(Trouver(ajouts.articles, "vingt-trois")->categorie, "ADJECTIF NUM\xC9RAL");
+    EXPECT_EQ(Trouver(ajouts.articles, "b\xE9sicles")->attributs.at(CleGenre), "f\xE9minin");
+    EXPECT_EQ(Trouver(ajouts.articles, "volt")->attributs.at(CleGenre), "masculin");
     const Article& football = *Trouver(ajouts.articles, "football");
     EXPECT_EQ(football.categorie, "NOM");
     EXPECT_EQ(football.attributs.at(CleGenre), "masculin");
@@ -236,7 +253,10 @@ TEST(MotsSansArticle, EveryCommonWordWithoutArticleGetsOne) {
     const Article& ordi = *Trouver(ajouts.articles, "ordi");
     EXPECT_NE(ordi.synonymes.find("ordinateur, calculateur"), std::string::npos);
     EXPECT_EQ(ordi.synonymes.find("commander"), std::string::npos);  // the verb's group is not the noun's
-    EXPECT_EQ(ajouts.variantes, (std::map<std::string, std::string>{{"surement", "s\xFBrement"}}));
+    // Another spelling, and a compound's plural listed as a word of its own,
+    // lead to their headword; a plural whose singular has no article gets one.
+    EXPECT_EQ(ajouts.variantes, (std::map<std::string, std::string>{{"surement", "s\xFBrement"},
+                                                                     {"cous-de-pied", "cou-de-pied"}}));
 }
 
 TEST(MotsSansArticle, OtherSpellingsOfAHeadwordOfAnotherCategoryGetTheirOwnArticle) {
