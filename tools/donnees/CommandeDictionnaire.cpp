@@ -147,7 +147,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
             articles, GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic));
         std::fprintf(stderr, "Sources compl\xC3\xA9mentaires...\n");
         bilan = Enrichir(articles, index, options.sources);
-        IndexerAnciennesGraphies(graphies, index);
+        IndexerAnciennesGraphies(graphies, articles, index);
         grammaticaux = IndexerMotsGrammaticaux(articles, index);
     }
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());

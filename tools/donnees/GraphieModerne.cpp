@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "text/Cp1252.h"
 #include "tools/donnees/Flexions.h"
@@ -272,13 +273,22 @@ BilanGraphies ModerniserGraphies(std::vector<Article>& articles, const GraphiesC
     return bilan;
 }
 
-void IndexerAnciennesGraphies(const BilanGraphies& bilan,
+void IndexerAnciennesGraphies(const BilanGraphies& bilan, const std::vector<Article>& articles,
                               std::map<std::string, std::vector<std::string>>& index) {
     for (const auto& [ancienne, moderne] : bilan.anciennes) {
         std::vector<std::string>& vedettes = index[ancienne];
         vedettes.erase(std::remove(vedettes.begin(), vedettes.end(), moderne), vedettes.end());
         vedettes.insert(vedettes.begin(), moderne);
     }
+    std::set<std::string> vedettes;
+    for (const Article& article : articles) vedettes.insert(article.mot);
+    std::map<std::string, std::vector<std::string>> sansLigatures;
+    for (const std::string& vedette : vedettes)
+        if (NombreLigatures(vedette) > 0) sansLigatures[SansLigatures(vedette)] = {vedette};
+    for (const auto& [forme, liste] : index)
+        if (NombreLigatures(forme) > 0) sansLigatures.emplace(SansLigatures(forme), liste);
+    for (auto& [forme, liste] : sansLigatures)
+        if (!vedettes.count(forme) && !index.count(forme)) index.emplace(forme, std::move(liste));
 }
 
 GraphiesConnues GraphiesHunspell(const std::string& fichierAff, const std::string& fichierDic) {

@@ -64,8 +64,11 @@ using GraphiesConnues = std::map<std::string, unsigned>;  // spelling -> EmploiG
 // "branchié"; "articulât", a verb form, none of the noun "articulat").
 BilanGraphies ModerniserGraphies(std::vector<Article>& articles, const GraphiesConnues& connues);
 
-// The old spellings, each leading to its headword first.
-void IndexerAnciennesGraphies(const BilanGraphies& bilan,
+// The old spellings, each leading to its headword first; and, since few
+// keyboards type "\x9C" and "\xE6", every headword and indexed form spelt with
+// them leads there when written "oe", "ae" too ("coeurs", "oenologue"),
+// unless that spelling is a headword or an indexed form itself.
+void IndexerAnciennesGraphies(const BilanGraphies& bilan, const std::vector<Article>& articles,
                               std::map<std::string, std::vector<std::string>>& index);
 
 // The build report's lines (UTF-8).

@@ -153,10 +153,21 @@ TEST(GraphieModerne, HeadwordsTakeTodaysSpellingWhereTheRuleHolds) {
 TEST(GraphieModerne, OldSpellingsLeadToTheHeadwordFirst) {
     BilanGraphies bilan;
     bilan.anciennes = {{"si\xE9ge", "si\xE8ge"}, {"coeur", "c\x9C" "ur"}};
-    std::map<std::string, std::vector<std::string>> index = {{"si\xE9ge", {"si\xE9ger", "si\xE8ge"}}};
-    IndexerAnciennesGraphies(bilan, index);
+    const std::vector<Article> articles = {Littre("si\xE8ge", "NOM"), Littre("c\x9C" "ur", "NOM"),
+                                           Littre("\x9C" "nologue", "NOM"), Littre("moelle", "NOM"),
+                                           Littre("m\x9C" "lle", "NOM")};
+    std::map<std::string, std::vector<std::string>> index = {{"si\xE9ge", {"si\xE9ger", "si\xE8ge"}},
+                                                             {"c\x9C" "urs", {"c\x9C" "ur"}},
+                                                             {"\x9C" "nologues", {"\x9C" "nologue"}},
+                                                             {"oenologues", {"autre"}}};
+    IndexerAnciennesGraphies(bilan, articles, index);
     EXPECT_EQ(index["si\xE9ge"], (std::vector<std::string>{"si\xE8ge", "si\xE9ger"}));
     EXPECT_EQ(index["coeur"], (std::vector<std::string>{"c\x9C" "ur"}));
+    // Typed without the ligature: headwords and their forms.
+    EXPECT_EQ(index["coeurs"], (std::vector<std::string>{"c\x9C" "ur"}));
+    EXPECT_EQ(index["oenologue"], (std::vector<std::string>{"\x9C" "nologue"}));
+    EXPECT_EQ(index["oenologues"], (std::vector<std::string>{"autre"}));  // an entry of its own is kept
+    EXPECT_EQ(index.count("moelle"), 0u);  // a headword finds itself
 }
 
 TEST(MotsGrammaticaux, TableIsConsistent) {

@@ -75,6 +75,7 @@ TEST(ScriptDonneesReelles, SpellingsFormsLocutionsAndModernWords) {
     const Cas cas[] = {
         {"cœur", "cœur", "NOM masculin", "Les battements du cœur."},
         {"coeur", "cœur", "NOM masculin", "Organe qui meut le sang."},
+        {"coeurs", "cœur", "NOM masculin", ""},
         {"siège", "siège", "NOM masculin", "Meuble fait pour s'asseoir."},
         {"siége", "siège", "NOM masculin", "Sièges de paille"},
         {"poëme", "poème", "NOM masculin", "Ouvrage en vers."},
