@@ -23,6 +23,8 @@
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/GraphieModerne.h"
+#include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -113,6 +115,8 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
     std::printf("Dictionnaire : %s\n", etiquette.c_str());
     std::printf("  articles du Littr\xC3\xA9      %zu\n", articlesLittre);
     std::printf("  articles ajout\xC3\xA9s        %zu\n", bilan.articlesAjoutes);
+    std::printf("  mots sans d\xC3\xA9\x66inition    %zu (autres graphies et pluriels index\xC3\xA9s %zu)\n",
+                bilan.motsSansDefinition, bilan.variantes);
     std::printf("  articles en tout        %zu\n", comptes.articles);
     std::printf("  mots distincts          %zu\n", comptes.motsDistincts);
     std::printf("  sens                    %zu\n", comptes.sens);
@@ -143,9 +147,16 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     const BilanCategories categories = CorrigerCategories(articles, lectures);
     std::map<std::string, std::vector<std::string>> index;
     BilanEnrichissement bilan;
+    BilanGraphies graphies;
+    BilanMotsGrammaticaux grammaticaux;
     if (options.enrichir) {
+        std::fprintf(stderr, "Graphies d'aujourd'hui...\n");
+        graphies = ModerniserGraphies(
+            articles, GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic));
         std::fprintf(stderr, "Sources compl\xC3\xA9mentaires...\n");
         bilan = Enrichir(articles, index, options.sources);
+        IndexerAnciennesGraphies(graphies, articles, index);
+        grammaticaux = IndexerMotsGrammaticaux(articles, index);
     }
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
@@ -162,6 +173,8 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
+    std::printf("%s", TexteBilanGraphies(graphies).c_str());
+    std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");

@@ -10,6 +10,7 @@
 #include "tools/donnees/Hunspell.h"
 #include "tools/donnees/Json.h"
 #include "tools/donnees/MotsModernes.h"
+#include "tools/donnees/MotsSansArticle.h"
 #include "tools/donnees/Thesaurus.h"
 #include "tools/donnees/Verbiste.h"
 
@@ -230,6 +231,15 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     std::set<std::string> motsAvecSynonymes;
     for (const EntreeThesaurus& entree : thesaurus) bilan.articlesAjoutes += AttribuerSynonymes(contexte, entree);
     bilan.articlesAjoutes += AjouterMotsModernes(contexte, thesaurus);
+    AjoutsMotsSansArticle ajouts = ArticlesMotsSansArticle(hunspell, flexions, thesaurus, articles, contexte.graphies);
+    for (Article& ajout : ajouts.articles) {
+        contexte.vedettes.insert(ajout.mot);
+        articles.push_back(std::move(ajout));
+    }
+    contexte.graphies.insert(ajouts.variantes.begin(), ajouts.variantes.end());
+    bilan.motsSansDefinition = ajouts.articles.size();
+    bilan.variantes = ajouts.variantes.size();
+    bilan.articlesAjoutes += bilan.motsSansDefinition;
     for (const Article& article : articles)
         if (!article.synonymes.empty()) motsAvecSynonymes.insert(article.mot);
     bilan.motsAvecSynonymes = motsAvecSynonymes.size();

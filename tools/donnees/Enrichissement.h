@@ -28,6 +28,8 @@ struct SourcesEnrichissement {
 struct BilanEnrichissement {
     std::size_t motsAvecSynonymes = 0;
     std::size_t articlesAjoutes = 0;  // words the Littré lacks
+    std::size_t motsSansDefinition = 0;  // of those, the spelling dictionary's words no source defines
+    std::size_t variantes = 0;  // its words that are another spelling or a plural of a headword, indexed
     std::size_t communes = 0;
     std::size_t formesIndexees = 0;
     std::string versions;  // the sources' versions, for the data label

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// The real dictionary as a reader meets it, through the headless main window:
+// today's spellings, the grammatical words' forms, locutions' first words and
+// the modern words the Littré lacks. Script input and output are UTF-8.
+namespace {
+
+namespace fs = std::filesystem;
+
+// Standard output of one session of the program with its embedded data.
+std::string Executer(const std::string& commandes) {
+    const fs::path fichier = fs::temp_directory_path() / ("vocalia-orthographe-" + std::to_string(::getpid()));
+    {
+        std::ofstream f(fichier);
+        f << commandes;
+    }
+    const std::string ligne = std::string(VOCALIA_SCRIPT) + " < " + fichier.string() + " 2>/dev/null";
+    std::string texte;
+    if (FILE* sortie = ::popen(ligne.c_str(), "r")) {
+        char tampon[4096];
+        std::size_t lus;
+        while ((lus = std::fread(tampon, 1, sizeof tampon, sortie)) > 0) texte.append(tampon, lus);
+        ::pclose(sortie);
+    }
+    fs::remove(fichier);
+    return texte;
+}
+
+struct Vue {
+    std::string motChoisi;
+    std::string definition;
+};
+
+// One view per "montrer", in order; trace lines and the list are skipped.
+std::vector<Vue> Vues(const std::string& sortie) {
+    std::vector<Vue> vues;
+    std::size_t debut = 0;
+    bool dansDefinition = false;
+    while (debut < sortie.size()) {
+        std::size_t fin = sortie.find('\n', debut);
+        if (fin == std::string::npos) fin = sortie.size();
+        const std::string ligne = sortie.substr(debut, fin - debut);
+        debut = fin + 1;
+        if (dansDefinition) {
+            if (ligne == ">>") dansDefinition = false;
+            else vues.back().definition += ligne + "\n";
+        } else if (ligne.rfind("liste_type=", 0) == 0) {
+            vues.push_back({});
+        } else if (ligne.rfind("mot_choisi=", 0) == 0 && !vues.empty()) {
+            vues.back().motChoisi = ligne.substr(11);
+        } else if (ligne == "definition<<" && !vues.empty()) {
+            dansDefinition = true;
+        }
+    }
+    return vues;
+}
+
+struct Cas {
+    const char* saisi;
+    const char* motChoisi;
+    const char* debut;    // the definition pane's first characters
+    const char* contenu;  // and a text found further on
+};
+
+TEST(ScriptDonneesReelles, SpellingsFormsLocutionsAndModernWords) {
+    const Cas cas[] = {
+        {"cœur", "cœur", "NOM masculin", "Les battements du cœur."},
+        {"coeur", "cœur", "NOM masculin", "Organe qui meut le sang."},
+        {"coeurs", "cœur", "NOM masculin", ""},
+        {"siège", "siège", "NOM masculin", "Meuble fait pour s'asseoir."},
+        {"siége", "siège", "NOM masculin", "Sièges de paille"},
+        {"poëme", "poème", "NOM masculin", "Ouvrage en vers."},
+        {"ils", "il", "PRONOM", "troisième personne"},
+        {"toutes", "tout", "", "totalité"},
+        {"lesquelles", "lequel", "", ""},
+        {"parce", "parce que", "", "Voy. PAR"},
+        {"surement", "sûrement", "ADVERBE", ""},
+        {"football", "football", "NOM masculin", "Mot postérieur au Littré (1872–1877)"},
+    };
+    std::string commandes;
+    for (const Cas& c : cas) commandes += std::string("saisir ") + c.saisi + "\ncliquer 1013\nmontrer\n";
+    // Inflections ticked (1032): the plural of a word no source defines.
+    commandes += "cliquer 1032\nsaisir football\ncliquer 1013\nmontrer\n";
+    const std::vector<Vue> vues = Vues(Executer(commandes));
+    ASSERT_EQ(vues.size(), std::size(cas) + 1);
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        const Cas& c = cas[i];
+        EXPECT_EQ(vues[i].motChoisi, c.motChoisi) << c.saisi;
+        EXPECT_EQ(vues[i].definition.rfind(c.debut, 0), 0u) << c.saisi << ": " << vues[i].definition.substr(0, 80);
+        EXPECT_NE(vues[i].definition.find(c.contenu), std::string::npos) << c.saisi;
+    }
+    // No 1877 spelling left in the article's own text.
+    EXPECT_EQ(vues[0].definition.find("coeur"), std::string::npos);
+    EXPECT_NE(vues.back().definition.find("pluriel : footballs"), std::string::npos);
+}
+
+}  // namespace
