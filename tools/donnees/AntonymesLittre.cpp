@@ -124,7 +124,9 @@ void Emettre(std::vector<PaireAntonymes>& paires, const Article& article, const 
 
 struct Prefixe {
     const char* texte;
-    bool formeSuffit;  // the shape of the definition is proof enough, the base need not appear in it
+    // "Qui n'est pas ...", "Qui ne ..." are proof enough after this prefix,
+    // the base need not appear: "impossible: Qui ne peut \xEAtre".
+    bool negationSuffit;
 };
 
 const Prefixe prefixes[] = {{"in", true},        {"im", true},       {"il", true},  {"ir", true},
@@ -165,7 +167,11 @@ void PaireDuPrefixe(std::vector<PaireAntonymes>& paires, const Article& article,
         if (article.mot.size() < n + 3 || article.mot.compare(0, n, prefixe.texte) != 0) continue;
         const std::string base = article.mot.substr(n);
         if (!lexique.vedettes.count(base) || !FormeNegative(definition, prefixe.texte)) continue;
-        if (!prefixe.formeSuffit && !BaseCitee(definition, base)) continue;
+        // Other shapes, and short bases, must name the base: "incurie: Manque de
+        // soin" has nothing to do with "curie".
+        const bool negationSeule = prefixe.negationSuffit && base.size() >= 5 &&
+                                   (CommencePar(definition, "Qui n'") || CommencePar(definition, "Qui ne "));
+        if (!negationSeule && !BaseCitee(definition, base)) continue;
         Emettre(paires, article, base);
         return;
     }

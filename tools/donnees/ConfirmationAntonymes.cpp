@@ -8,11 +8,29 @@ Paire Ordonnee(const std::string& a, const std::string& b) { return a < b ? Pair
 }  // namespace
 
 bool ContrasteDeForme(const std::string& a, const std::string& b) {
-    std::size_t commune = 0;
-    while (commune < a.size() && commune < b.size() && a[a.size() - 1 - commune] == b[b.size() - 1 - commune])
-        ++commune;
-    if (commune == a.size() || commune == b.size()) return false;  // one ends the other
-    return commune >= 4 && 2 * commune >= std::max(a.size(), b.size());
+    // Learned prefixes of opposite meaning, as the opposition phrases pair them.
+    static const std::pair<const char*, const char*> prefixes[] = {
+        {"in", "ex"},        {"ins", "ex"},         {"im", "ex"},          {"en", "ex"},
+        {"\xE9n", "ex"},     {"im", "\xE9"},        {"intra", "extra"},    {"endo", "exo"},
+        {"\xE9so", "exo"},
+        {"mono", "poly"},    {"macro", "micro"},    {"homo", "h\xE9t\xE9ro"}, {"ortho", "h\xE9t\xE9ro"},
+        {"auto", "h\xE9t\xE9ro"}, {"hyper", "hypo"}, {"pro", "anti"},      {"eu", "caco"},
+        {"as", "des"},       {"as", "dis"},         {"con", "di"},         {"pro", "r\xE9"},
+        {"in", "d\xE9"},     {"pr\xE9", "post"},    {"ant\xE9", "post"},   {"ana", "cata"},
+        {"cata", "apo"},     {"cis", "trans"}};
+    const auto forme = [](const std::string& mot, const char* prefixe, std::string& reste) {
+        const std::size_t n = std::char_traits<char>::length(prefixe);
+        if (mot.compare(0, n, prefixe) != 0) return false;
+        reste = mot.substr(n);
+        return true;
+    };
+    for (const auto& [p1, p2] : prefixes) {
+        std::string resteA, resteB;
+        if (((forme(a, p1, resteA) && forme(b, p2, resteB)) || (forme(a, p2, resteA) && forme(b, p1, resteB))) &&
+            resteA == resteB && resteA.size() >= 3)
+            return true;
+    }
+    return false;
 }
 
 ConfirmationAntonymes::ConfirmationAntonymes(const std::vector<PaireAntonymes>& bonnes,

@@ -8,8 +8,8 @@
 // - on both sides, the thesaurus: a good source opposes the first word to a
 //   synonym of the second, and the second word to a synonym of the first
 //   (synonyms that list each other: the thesaurus's long lists are loose);
-// - for the opposition phrases, a contrast of form: two words with one
-//   ending that make up at least half of each ("internat / externat",
+// - for the opposition phrases, a contrast of form: one stem behind two
+//   learned prefixes of opposite meaning ("internat / externat",
 //   "monogamie / polygamie"). Text is Windows-1252.
 #include <map>
 #include <set>

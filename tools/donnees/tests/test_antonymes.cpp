@@ -161,6 +161,10 @@ TEST(AntonymesLittre, PrefixedWordsDefinedAsTheNegationOfTheirBase) {
         Entree("adroitement", "ADVERBE", {"D'une mani\xE8re adroite."}),
         Entree("portant", "ADJECTIF"),
         Entree("important", "NOM", {"Ce qui importe."}),  // no shape; a noun anyway
+        Entree("curie", "NOM"),
+        Entree("incurie", "NOM", {"Manque de soin."}),  // a shape that must name its base
+        Entree("é" "dit", "ADJECTIF"),
+        Entree("iné" "dit", "ADJECTIF", {"Qui n'a point été imprimé."}),  // too short a base to go unnamed
     };
     const AntonymesLittre paires = AntonymesDuLittre(articles, {});
     EXPECT_EQ(Paires(paires.negations),
@@ -218,9 +222,12 @@ TEST(ConfirmationAntonymes, ContrastOfForm) {
         const char* b;
         bool contraste;
     } cas[] = {
-        {"internat", "externat", true},   {"monogamie", "polygamie", true}, {"inspiration", "expiration", true},
-        {"chambre", "appartement", false}, {"m\xE9lodiste", "harmoniste", false},  // "iste": too short a part
-        {"dulie", "hyperdulie", false},  // one ends the other
+        {"internat", "externat", true},     {"monogamie", "polygamie", true}, {"inspiration", "expiration", true},
+        {"externat", "internat", true},     {"immerg\xE9", "\xE9merg\xE9", true},
+        {"chambre", "appartement", false},  {"m\xE9lodiste", "harmoniste", false},
+        {"oculaire", "auriculaire", false},  // a common ending is not enough
+        {"dulie", "hyperdulie", false},      // hyper- without hypo-
+        {"inde", "exde", false},             // too short a stem
         {"son", "son", false},
     };
     for (const auto& c : cas) EXPECT_EQ(ContrasteDeForme(c.a, c.b), c.contraste) << c.a << " / " << c.b;
