@@ -1,6 +1,7 @@
 #include "tools/donnees/Antonymes.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "tools/donnees/Flexions.h"
@@ -38,7 +39,7 @@ struct Placement {
     std::vector<std::set<std::string>> categories;  // of each article
     std::map<Cle, std::vector<std::string>> antonymes;
 
-    bool A(const std::string& mot, const std::string& categorie) const {
+    bool ArticleDeCategorie(const std::string& mot, const std::string& categorie) const {
         const auto trouve = parMot.find(mot);
         if (trouve == parMot.end()) return false;
         for (std::size_t i : trouve->second)
@@ -63,39 +64,40 @@ std::string Joindre(const std::vector<std::string>& mots) {
     return texte;
 }
 
-}  // namespace
+using ClePaire = std::tuple<std::string, std::string, std::string>;  // ordered words, category
 
-BilanAntonymes PlacerAntonymes(std::vector<Article>& articles, const std::vector<PaireAntonymes>& paires,
-                               std::vector<PairePlacee>* placees) {
-    BilanAntonymes bilan;
-    Placement p;
-    for (std::size_t i = 0; i < articles.size(); ++i) {
-        p.parMot[articles[i].mot].push_back(i);
-        p.categories.push_back(CategoriesAntonymes(articles[i].categorie));
-    }
-    std::map<std::tuple<std::string, std::string, std::string>, std::size_t> vues;  // pair -> rank in `liste`
-    std::vector<PairePlacee> liste;
-    std::set<std::tuple<std::string, std::string, std::string>> rejetees;
+// Keeps the pairs both of whose words have an article of the category, each
+// once with all its sources; counts the others.
+std::vector<PairePlacee> Retenir(Placement& p, const std::vector<PaireAntonymes>& paires, std::size_t& rejetees) {
+    std::map<ClePaire, std::size_t> vues;  // pair -> its rank in the result
+    std::set<ClePaire> refusees;
+    std::vector<PairePlacee> retenues;
     for (const PaireAntonymes& paire : paires) {
         if (paire.premier == paire.second || paire.premier.empty() || paire.second.empty()) continue;
         const auto [a, b] = Ordonnee(paire);
-        const auto cle = std::make_tuple(a, b, paire.categorie);
+        const ClePaire cle{a, b, paire.categorie};
         const auto deja = vues.find(cle);
         if (deja != vues.end()) {
-            auto& sources = liste[deja->second].sources;
+            auto& sources = retenues[deja->second].sources;
             if (std::find(sources.begin(), sources.end(), paire.source) == sources.end())
                 sources.push_back(paire.source);
             continue;
         }
-        if (!p.A(a, paire.categorie) || !p.A(b, paire.categorie)) {
-            rejetees.insert(cle);
+        if (!p.ArticleDeCategorie(a, paire.categorie) || !p.ArticleDeCategorie(b, paire.categorie)) {
+            refusees.insert(cle);
             continue;
         }
-        vues[cle] = liste.size();
-        liste.push_back({paire.premier, paire.second, paire.categorie, {paire.source}});
+        vues[cle] = retenues.size();
+        retenues.push_back({paire.premier, paire.second, paire.categorie, {paire.source}});
         p.Ajouter(paire.premier, paire.second, paire.categorie);
         p.Ajouter(paire.second, paire.premier, paire.categorie);
     }
+    rejetees = refusees.size();
+    return retenues;
+}
+
+// Each article lists the antonyms of every category it has, once each.
+void Ecrire(std::vector<Article>& articles, const Placement& p) {
     for (std::size_t i = 0; i < articles.size(); ++i) {
         std::vector<std::string> mots;
         for (const std::string& categorie : p.categories[i]) {
@@ -108,13 +110,27 @@ BilanAntonymes PlacerAntonymes(std::vector<Article>& articles, const std::vector
         Article& article = articles[i];
         article.antonymes += (article.antonymes.empty() ? "" : ", ") + Joindre(mots);
     }
+}
+
+}  // namespace
+
+BilanAntonymes PlacerAntonymes(std::vector<Article>& articles, const std::vector<PaireAntonymes>& paires,
+                               std::vector<PairePlacee>* placees) {
+    Placement p;
+    for (std::size_t i = 0; i < articles.size(); ++i) {
+        p.parMot[articles[i].mot].push_back(i);
+        p.categories.push_back(CategoriesAntonymes(articles[i].categorie));
+    }
+    BilanAntonymes bilan;
+    std::vector<PairePlacee> retenues = Retenir(p, paires, bilan.pairesRejetees);
+    Ecrire(articles, p);
     std::set<std::string> mots;
-    for (const auto& [cle, liste_] : p.antonymes) mots.insert(cle.first);
+    for (const auto& [motCategorie, contraires] : p.antonymes) mots.insert(motCategorie.first);
     bilan.motsAvecAntonymes = mots.size();
-    bilan.pairesPlacees = liste.size();
-    bilan.pairesRejetees = rejetees.size();
-    for (const PairePlacee& placee : liste)
+    bilan.pairesPlacees = retenues.size();
+    for (const PairePlacee& placee : retenues)
         for (const std::string& source : placee.sources) ++bilan.pairesParSource[source];
-    if (placees) *placees = std::move(liste);
+    if (placees) *placees = std::move(retenues);
     return bilan;
 }
+

@@ -1,5 +1,6 @@
 #include "tools/donnees/AntonymesLittre.h"
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 
