@@ -28,6 +28,7 @@ struct BilanAntonymes {
     std::map<std::string, std::size_t> pairesParSource;  // pairs placed, by source
     std::size_t pairesPlacees = 0;                       // distinct pairs placed
     std::size_t pairesRejetees = 0;                      // no article of that category
+    std::map<std::string, std::size_t> candidats;        // pairs of a weak source before confirmation
 };
 
 struct PairePlacee {

@@ -124,6 +124,8 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
     std::printf("  paires d'antonymes      %zu\n", antonymes.pairesPlacees);
     for (const auto& [source, paires] : antonymes.pairesParSource)
         std::printf("    %-21s %zu\n", Cp1252VersUtf8(source).c_str(), paires);
+    for (const auto& [source, candidats] : antonymes.candidats)
+        std::printf("    candidats %s : %zu\n", Cp1252VersUtf8(source).c_str(), candidats);
 }
 
 int CommandeDictionnaire(const std::vector<std::string>& arguments) {

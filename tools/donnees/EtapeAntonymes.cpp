@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
+#include <set>
+#include <utility>
 
 #include "text/Cp1252.h"
 #include "tools/donnees/AntonymesCourants.h"
@@ -32,6 +34,13 @@ DonneesTraduction LireDonneesTraduction(const SourcesAntonymes& sources) {
     for (const auto& [fichier, categorie] : fichiers)
         donnees.wordnet[categorie] = ChargerAntonymesWordNet(sources.wordnet + fichier);
     return donnees;
+}
+
+std::size_t PairesDistinctes(const std::vector<PaireAntonymes>& paires) {
+    std::set<std::pair<std::string, std::string>> distinctes;
+    for (const PaireAntonymes& p : paires)
+        distinctes.insert(p.premier < p.second ? std::make_pair(p.premier, p.second) : std::make_pair(p.second, p.premier));
+    return distinctes.size();
 }
 
 void EcrireListe(const std::string& chemin, const std::vector<PairePlacee>& placees) {
@@ -65,7 +74,9 @@ BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
     paires.insert(paires.end(), confirmees.begin(), confirmees.end());
 
     std::vector<PairePlacee> placees;
-    const BilanAntonymes bilan = PlacerAntonymes(articles, paires, &placees);
+    BilanAntonymes bilan = PlacerAntonymes(articles, paires, &placees);
+    bilan.candidats[std::string(SOURCE_LITTRE) + " (oppositions)"] = PairesDistinctes(littre.oppositions);
+    bilan.candidats[SOURCE_TRADUCTION] = PairesDistinctes(traduites);
     if (!sources.listePaires.empty()) EcrireListe(sources.listePaires, placees);
     return bilan;
 }

@@ -248,6 +248,8 @@ TEST_F(DossierEssai, EveryPairInBothArticlesWithItsSources) {
     EXPECT_EQ(bilan.pairesParSource.at("table"), 2u);
     EXPECT_EQ(bilan.pairesParSource.at("Littr\xE9"), 2u);
     EXPECT_EQ(bilan.pairesParSource.at(SOURCE_TRADUCTION), 2u);  // riche / pauvre and ouvrir / fermer, confirmed
+    EXPECT_EQ(bilan.candidats.at(SOURCE_TRADUCTION), 3u);          // and riche / maigre, not
+    EXPECT_EQ(bilan.candidats.at("Littr\xE9 (oppositions)"), 0u);
 
     std::string liste;
     ASSERT_TRUE(LireFichierEntier(sources.listePaires, liste));
