@@ -153,11 +153,16 @@ bool FormeNegative(const std::string& definition, const std::string& prefixe) {
     return CommencePar(definition, maniere.c_str());
 }
 
-// The base's first letters (all but its ending) somewhere in the definition:
-// "d\xE9" "boucher: \xD4ter ce qui bouche".
+// The base's first letters (all but its ending, accents aside) starting a
+// word of the definition: "d\xE9plier: D\xE9" "faire une chose qui \xE9tait pli\xE9" "e";
+// not inside one, as in the example "Il a d\xE9m\xE9nag\xE9" under "d\xE9m\xE9nager".
 bool BaseCitee(const std::string& definition, const std::string& base) {
-    const std::size_t longueur = std::min(base.size(), std::max<std::size_t>(4, base.size() - 3));
-    return Minuscules(definition).find(base.substr(0, longueur)) != std::string::npos;
+    const std::size_t longueur = std::min(base.size(), std::max<std::size_t>(3, base.size() - 3));
+    const std::string texte = SansAccents(Minuscules(definition)), souche = SansAccents(base.substr(0, longueur));
+    for (std::size_t position = texte.find(souche); position != std::string::npos;
+         position = texte.find(souche, position + 1))
+        if (position == 0 || !EstLettre(texte[position - 1])) return true;
+    return false;
 }
 
 void PaireDuPrefixe(std::vector<PaireAntonymes>& paires, const Article& article, const Lexique& lexique) {

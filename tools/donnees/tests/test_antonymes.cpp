@@ -161,6 +161,10 @@ TEST(AntonymesLittre, PrefixedWordsDefinedAsTheNegationOfTheirBase) {
         Entree("adroitement", "ADVERBE", {"D'une mani\xE8re adroite."}),
         Entree("portant", "ADJECTIF"),
         Entree("important", "NOM", {"Ce qui importe."}),  // no shape; a noun anyway
+        Entree("plier", "VERBE"),
+        Entree("d\xE9plier", "VERBE", {"D\xE9" "faire une chose qui \xE9tait pli\xE9" "e."}),  // accents aside
+        Entree("m\xE9nager", "VERBE"),
+        Entree("d\xE9m\xE9nager", "VERBE", {"Retirer des meubles. Il a d\xE9m\xE9nag\xE9."}),  // the base inside a word only
         Entree("curie", "NOM"),
         Entree("incurie", "NOM", {"Manque de soin."}),  // a shape that must name its base
         Entree("é" "dit", "ADJECTIF"),
@@ -170,6 +174,7 @@ TEST(AntonymesLittre, PrefixedWordsDefinedAsTheNegationOfTheirBase) {
     EXPECT_EQ(Paires(paires.negations),
               (std::set<std::string>{"malhabile/habile ADJECTIF", "impossible/possible ADJECTIF",
                                      "inexp\xE9rience/exp\xE9rience NOM", "d\xE9" "boucher/boucher VERBE",
+                                     "d\xE9plier/plier VERBE",
                                      "asym\xE9trique/sym\xE9trique ADJECTIF"}));
     EXPECT_TRUE(paires.oppositions.empty());
     for (const PaireAntonymes& p : paires.negations) EXPECT_EQ(p.source, SOURCE_LITTRE);
