@@ -19,7 +19,7 @@ struct PaireAntonymes {
 
 // The category keys an article can take antonyms under: "NOM ET ADJECTIF"
 // gives NOM and ADJECTIF; a participle is an adjective; "LOCUTION
-// ADVERBIALE" an adverb, "LOCUTION PR\xC9POSITIVE" a preposition; proper
+// ADVERBIALE" an adverb, "LOCUTION PRÉPOSITIVE" a preposition; proper
 // names and prefixes none.
 std::set<std::string> CategoriesAntonymes(const std::string& categorie);
 

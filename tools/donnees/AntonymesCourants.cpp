@@ -23,7 +23,7 @@ bool LireAntonymesCourants(std::string_view texte, std::vector<PaireAntonymes>& 
         ++numero;
         if (ligne.empty() || ligne.front() == '#') continue;
         if (ligne.front() == '[' && ligne.back() == ']' && ligne.size() > 2) {
-            // "[PR\xC3\x89POSITION]" is the key PREPOSITION, as the articles' categories give it.
+            // "[PRÉPOSITION]" is the key PREPOSITION, as the articles' categories give it.
             categorie = CleCategorie(Utf8VersCp1252(ligne.substr(1, ligne.size() - 2)));
             if (ligne.find(' ') != std::string_view::npos || CategoriesAntonymes(categorie).count(categorie) == 0) {
                 if (ligneFautive) *ligneFautive = numero;

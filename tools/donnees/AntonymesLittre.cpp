@@ -83,7 +83,7 @@ bool FinDeGroupe(const std::string& texte, std::size_t position) {
            CommencePar(texte, " (", position);
 }
 
-// One word, or two, ending a group: "relatif", "la sobri\xE9t\xE9", "dettes
+// One word, or two, ending a group: "relatif", "la sobriété", "dettes
 // passives". Articles in front are dropped.
 std::vector<std::string> GroupeEn(const std::string& texte, std::size_t position) {
     static const char* const articles[] = {"la ", "le ", "les ", "l'", "un ", "une ", "des "};
@@ -126,7 +126,7 @@ void Emettre(std::vector<PaireAntonymes>& paires, const Article& article, const 
 struct Prefixe {
     const char* texte;
     // "Qui n'est pas ...", "Qui ne ..." are proof enough after this prefix,
-    // the base need not appear: "impossible: Qui ne peut \xEAtre".
+    // the base need not appear: "impossible: Qui ne peut être".
     bool negationSuffit;
 };
 
@@ -148,14 +148,14 @@ const char* const formesNegatives[] = {
 bool FormeNegative(const std::string& definition, const std::string& prefixe) {
     for (const char* forme : formesNegatives)
         if (CommencePar(definition, forme)) return true;
-    // "invalidement: D'une mani\xE8re invalide"
+    // "invalidement: D'une manière invalide"
     const std::string maniere = "D'une mani\xE8re " + prefixe;
     return CommencePar(definition, maniere.c_str());
 }
 
 // The base's first letters (all but its ending, accents aside) starting a
-// word of the definition: "d\xE9plier: D\xE9" "faire une chose qui \xE9tait pli\xE9" "e";
-// not inside one, as in the example "Il a d\xE9m\xE9nag\xE9" under "d\xE9m\xE9nager".
+// word of the definition: "déplier: Défaire une chose qui était pliée";
+// not inside one, as in the example "Il a déménagé" under "déménager".
 bool BaseCitee(const std::string& definition, const std::string& base) {
     const std::size_t longueur = std::min(base.size(), std::max<std::size_t>(3, base.size() - 3));
     const std::string texte = SansAccents(Minuscules(definition)), souche = SansAccents(base.substr(0, longueur));
@@ -198,7 +198,7 @@ void PaireDuMotNie(std::vector<PaireAntonymes>& paires, const Article& article, 
     }
 }
 
-// --- "par opposition \xE0", "oppos\xE9 \xE0", "contraire \xE0 / de" ---
+// --- "par opposition à", "opposé à", "contraire à / de" ---
 
 // Where the opposed group starts after a marker at `position`, or npos.
 std::size_t ApresMarqueur(const std::string& texte, std::size_t position) {
@@ -218,7 +218,7 @@ std::size_t ApresMarqueur(const std::string& texte, std::size_t position) {
     return std::string::npos;
 }
 
-// "Vie publique, ... par opposition \xE0 vie priv\xE9" "e": the word of the
+// "Vie publique, ... par opposition à vie privée": the word of the
 // opposed phrase that replaces the headword in the phrase the sense defines.
 std::string MotRemplace(const std::vector<std::string>& avant, const std::vector<std::string>& oppose,
                         const Article& article, const Lexique& lexique) {

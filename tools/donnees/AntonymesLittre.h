@@ -9,7 +9,7 @@
 //   by a phrase that differs from the defined one by one word ("Vie publique,
 //   ... par opposition à vie privée" gives public / privé).
 // The opposition phrases contrast terms more often than they give
-// antonyms ("ann\xE9" "e civile, par opposition \xE0 ann\xE9" "e astronomique"), so
+// antonyms ("année civile, par opposition à année astronomique"), so
 // they come apart, for the build to confirm. Text is Windows-1252.
 #include <map>
 #include <string>
@@ -22,7 +22,7 @@ inline constexpr const char* SOURCE_LITTRE = "Littr\xE9";
 
 struct AntonymesLittre {
     std::vector<PaireAntonymes> negations;   // prefixed and negated words
-    std::vector<PaireAntonymes> oppositions;  // "par opposition \xE0" and its kin
+    std::vector<PaireAntonymes> oppositions;  // "par opposition à" and its kin
 };
 
 // `formes` maps an inflected form to its headwords (the inflected-form index),

@@ -1,6 +1,6 @@
 #pragma once
 // The articles of FreeDict's bilingual dictionaries as dictd stores them:
-//   abandonner /ab\xC9\x91\xCC\x83" "d\xC9\x94ne/ <v>
+//   abandonner /abɑ̃dɔne/ <v>
 //   1. cede, give in, give up
 //   2. abandon, forsake, desert
 // a headword, its pronunciation and part of speech, then one line per sense
