@@ -13,6 +13,7 @@ paquets=(
   libwxgtk3.2-dev
   unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev
   stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
+  wordnet-base dict-freedict-fra-eng dict-freedict-eng-fra
   nodejs
   xvfb xauth xdotool imagemagick
 )

@@ -41,6 +41,7 @@ set(niveaux
   vocalia_donnees_approches 7
   vocalia_donnees_enrichissement 8
   vocalia_donnees_categories 9
+  vocalia_donnees_antonymes 9
 )
 
 function(niveau_de nom sortie)

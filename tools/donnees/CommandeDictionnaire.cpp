@@ -1,5 +1,5 @@
 // vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
-//                              [--communes FICHIER.json]
+//                              [--communes FICHIER.json] [--paires-antonymes FICHIER.tsv]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
 // goes to stderr, the report to stdout.
@@ -23,6 +23,7 @@
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/OrdreHomographes.h"
@@ -33,6 +34,7 @@ struct Options {
     std::string sortie;
     bool enrichir = true;
     SourcesEnrichissement sources;
+    SourcesAntonymes antonymes;
 };
 
 bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
@@ -42,6 +44,7 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         if (argument == "--sortie" && suivant) options.sortie = arguments[++i];
         else if (argument == "--communes" && suivant) options.sources.communes = arguments[++i];
         else if (argument == "--sans-enrichissement") options.enrichir = false;
+        else if (argument == "--paires-antonymes" && suivant) options.antonymes.listePaires = arguments[++i];
         else return false;
     }
     return !options.sortie.empty();
@@ -110,7 +113,7 @@ bool EcrireRessources(const Options& options, const std::string& etiquette,
 }
 
 void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
-               const BilanEnrichissement& bilan, const std::string& etiquette) {
+               const BilanEnrichissement& bilan, const BilanAntonymes& antonymes, const std::string& etiquette) {
     const ComptesDictionnaire comptes = CompterArticles(articles);
     std::printf("Dictionnaire : %s\n", etiquette.c_str());
     std::printf("  articles du Littr\xC3\xA9      %zu\n", articlesLittre);
@@ -124,6 +127,12 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
     std::printf("  formes fl\xC3\xA9\x63hies index\xC3\xA9\x65s %zu\n", bilan.formesIndexees);
     std::printf("  mots avec synonymes     %zu\n", bilan.motsAvecSynonymes);
     std::printf("  communes                %zu\n", bilan.communes);
+    std::printf("  mots avec antonymes     %zu\n", antonymes.motsAvecAntonymes);
+    std::printf("  paires d'antonymes      %zu\n", antonymes.pairesPlacees);
+    for (const auto& [source, paires] : antonymes.pairesParSource)
+        std::printf("    %-21s %zu\n", Cp1252VersUtf8(source).c_str(), paires);
+    for (const auto& [source, candidats] : antonymes.candidats)
+        std::printf("    candidats %s : %zu\n", Cp1252VersUtf8(source).c_str(), candidats);
 }
 
 }  // namespace
@@ -132,7 +141,8 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
-                             "[--sans-enrichissement] [--communes FICHIER.json]\n");
+                             "[--sans-enrichissement] [--communes FICHIER.json] "
+                             "[--paires-antonymes FICHIER.tsv]\n");
         return 2;
     }
     std::vector<Article> articles;
@@ -158,6 +168,8 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         IndexerAnciennesGraphies(graphies, articles, index);
         grammaticaux = IndexerMotsGrammaticaux(articles, index);
     }
+    std::fprintf(stderr, "Antonymes...\n");
+    const BilanAntonymes antonymes = AjouterAntonymes(articles, index, options.antonymes);
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
     OrdonnerHomographes(articles, lectures);
@@ -172,7 +184,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
                      options.sortie.c_str());
         return 1;
     }
-    Rapporter(articles, articlesLittre, bilan, Cp1252VersUtf8(etiquette));
+    Rapporter(articles, articlesLittre, bilan, antonymes, Cp1252VersUtf8(etiquette));
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
