@@ -177,9 +177,10 @@ bool DialogueThesaurus::AfficherFenetreDictionnaire(const std::string& mot) {
     return AfficherListe(fenetre.mots, fenetre.selection);
 }
 
+// The index always ends on the word just looked up, even when that word is
+// already the last entry: left behind, the next "<=" would skip a word.
 void DialogueThesaurus::AjouterHistorique(const std::string& mot) {
-    if (!historique_.empty() && historique_.back() == mot) return;
-    historique_.push_back(mot);
+    if (historique_.empty() || historique_.back() != mot) historique_.push_back(mot);
     indexHistorique_ = static_cast<int>(historique_.size()) - 1;
 }
 
@@ -271,10 +272,11 @@ void DialogueThesaurus::ChercherPleinTexte() {
 
 // ChercherApproches is in ChercherApproches.cpp.
 
-// The word box's text as it stands, untrimmed: the table is keyed on the exact bytes.
+// The verb whose articles are shown, which is what enabled the button: the
+// word box may still hold an inflected form ("aimons" shows "aimer").
 void DialogueThesaurus::MontrerConjugaison() {
     MettreAJourDonnees(true);
-    ZephJugaison(texteMot_);
+    ZephJugaison(motChoisi_);
 }
 
 void DialogueThesaurus::MontrerAide() {
