@@ -24,12 +24,14 @@ void DialogueThesaurus::ChercherApproches() {
     static dictionnaire lexique(BASE_LEXIQUE, false);
     static MoteurApproches moteur(&lexique);
     const std::vector<std::string> resultats = moteur.RechercherApproches(mot, -1);
-    if (resultats.empty()) {
+    // The word shown is the first one the list shows: the filters may hide the engine's best.
+    const std::vector<std::string> visibles = FiltrerMots(resultats, Options().TypesExclus);
+    if (visibles.empty()) {
         AfficherMot(std::string());
         BoiteMessage(TITRE_AUCUN_APPROCHE, TEXTE_AUCUN_APPROCHE, Icone::Information);
         return;
     }
     PasserEnMode(ModeListe::Approches);
     AfficherListe(resultats, 0);
-    AfficherMot(resultats.front());
+    AfficherMot(visibles.front());
 }
