@@ -116,6 +116,23 @@ TEST_F(Flux, LHistoriqueSeParcourtSansJamaisEtreTronque) {
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
 }
 
+// Looking up the last word of the history again brings the index back to it,
+// so that "<=" then steps to the word just before it.
+TEST_F(Flux, RechercherLeDernierMotRameneLIndexSurLui) {
+    Chercher("chat");
+    Chercher("porte");
+    Chercher("maison");
+    fenetre->Cliquer(IDC_RECULER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    Chercher("maison");
+    EXPECT_EQ(dialogue.Historique(), (std::vector<std::string>{"chat", "porte", "maison"}));
+    EXPECT_EQ(dialogue.IndexHistorique(), 2);
+    fenetre->Cliquer(IDC_RECULER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    fenetre->Cliquer(IDC_AVANCER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "maison");
+}
+
 TEST_F(Flux, LaListeHistoriqueSeChoisitSansSeModifierEtSEfface) {
     Chercher("aimer");
     Chercher("chat");
@@ -284,6 +301,41 @@ TEST_F(Flux, LeDoubleClicEntreDeuxSeparateursNeFaitRien) {
     const std::size_t fin = texte.find("porte-monnaie") + 13;
     fenetre->DoubleCliquer(IDC_DEFINITION, static_cast<int>(fin));
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "monnaie");
+}
+
+// Words anywhere in a long article, and words written with a ligature, are
+// reached by a double-click like any other.
+TEST_F(Flux, LeDoubleClicAtteintToutLeTexteEtLesLigatures) {
+    std::vector<Article> articles = ArticlesEssai();
+    std::string longue;
+    while (longue.size() < 30000) longue += "Remplissage d'un long article. ";
+    articles.push_back(FaireArticle("long", "NOM", {longue + "Voir monnaie."}));
+    articles.push_back(FaireArticle("fen\xEAtre", "NOM", {"Une \x9C" "il-de-b\x9C" "uf, une baie."}));
+    articles.push_back(FaireArticle("\x9C" "il", "NOM", {"Organe de la vue."}));
+    articles.push_back(FaireArticle("b\x9C" "uf", "NOM", {"Animal de trait."}));
+    ASSERT_TRUE(ChargerFixture(articles, FlexionsEssai()));
+    const struct {
+        const char* affiche;
+        const char* clique;  // the word double-clicked, by its first occurrence in the pane
+        std::size_t decalage;
+        const char* attendu;
+    } cas[] = {
+        {"long", "monnaie", 3, "monnaie"},
+        {"fen\xEAtre", "\x9C" "il", 0, "\x9C" "il"},
+        {"fen\xEAtre", "\x9C" "il", 2, "\x9C" "il"},
+        {"fen\xEAtre", "b\x9C" "uf", 1, "b\x9C" "uf"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.attendu);
+        Chercher(c.affiche);
+        const std::size_t position = Panneau().find(c.clique);
+        ASSERT_NE(position, std::string::npos);
+        ASSERT_TRUE(fenetre->DoubleCliquer(IDC_DEFINITION, static_cast<int>(position + c.decalage)));
+        EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), c.attendu);
+    }
+    ASSERT_GT(Panneau().size(), 0u);
+    Chercher("long");
+    EXPECT_GT(Panneau().find("monnaie"), 30000u);  // well past any fixed buffer
 }
 
 TEST_F(Flux, LeDoubleClicSurUneFormeFlechieOuCapitaliseeMeneAuLemme) {
