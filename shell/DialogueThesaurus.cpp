@@ -281,7 +281,7 @@ void DialogueThesaurus::MontrerConjugaison() {
 
 void DialogueThesaurus::MontrerAide() {
     DialogueAideThesaurus aide;
-    aide.texteEntete = std::string(PREFIXE_ENTETE_AIDE) + EtiquetteDonnees();
+    aide.texteEntete = EnteteAide(EtiquetteDonnees());
     aide.LancerModal();
     DefinirTitre("Vocalia +");
     ActiverControles();

@@ -388,7 +388,7 @@ TEST_F(Flux, LAideMontreLEtiquetteDesDonneesPuisReactiveLesControles) {
     ASSERT_EQ(interface.Journal().size(), 1u);
     EXPECT_EQ(interface.Journal()[0].type, EvenementInterface::Type::Fenetre);
     EXPECT_EQ(interface.Journal()[0].titre, "Vocalia - Aide");
-    EXPECT_EQ(interface.Journal()[0].texte, std::string(PREFIXE_ENTETE_AIDE) + "Litt\xE9 essai");
+    EXPECT_EQ(interface.Journal()[0].texte, "Donn\xE9" "es Litt\xE9 essai");
     EXPECT_EQ(fenetre->Titre(), "Vocalia +");
     EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));
     EXPECT_TRUE(fenetre->EstActif(IDC_EFFACER));  // kept: the list shows the history
@@ -404,27 +404,54 @@ TEST_F(Flux, ToujoursVisibleSuitLaCase) {
     EXPECT_FALSE(fenetre->EstAuPremierPlan());
 }
 
+// The data lines name the sources the loaded data's label names, and those only.
 TEST(FenetreAide, LeBoutonCreditsOuvreLesRemerciements) {
-    InterfaceSansEcran interface;
-    DefinirInterface(&interface);
-    {
-        DialogueAideThesaurus aide;
-        aide.texteEntete = "ent\xEAte";
-        ASSERT_TRUE(aide.Creer());
-        EXPECT_EQ(aide.TexteControle(IDC_ENTETE_AIDE), "ent\xEAte");
-        static_cast<FenetreSansEcran*>(aide.Fenetre())->Cliquer(IDC_CREDITS);
+    const struct {
+        const char* etiquette;
+        bool communes;
+    } cas[] = {
+        {"Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1, "
+         "communes 6.0.0 ; construit le 2026-01-01", true},
+        {"Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1 ; "
+         "construit le 2026-01-01", false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.communes);
+        ASSERT_TRUE(ChargerFixture(ArticlesEssai(), FlexionsEssai(), c.etiquette));
+        InterfaceSansEcran interface;
+        DefinirInterface(&interface);
+        {
+            DialogueAideThesaurus aide;
+            aide.texteEntete = "ent\xEAte";
+            ASSERT_TRUE(aide.Creer());
+            EXPECT_EQ(aide.TexteControle(IDC_ENTETE_AIDE), "ent\xEAte");
+            static_cast<FenetreSansEcran*>(aide.Fenetre())->Cliquer(IDC_CREDITS);
+        }
+        DefinirInterface(nullptr);
+        ASSERT_EQ(interface.Journal().size(), 1u);
+        const EvenementInterface& credits = interface.Journal()[0];
+        EXPECT_EQ(credits.titre, "Vocalia - Cr\xE9" "dits");
+        for (const char* attendu : {"remerciements pour l'usage des librairies suivantes :", "wxWidgets", "zlib", "OpenSSL",
+                                    "unixODBC", "SQLite ODBC", "remerciements pour l'usage des donn\xE9" "es:", "Littr\xE9",
+                                    "Dicollecte", "verbiste", "Kevin Hendricks", "LGPL-2.1+",
+                                    "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont "
+                                    "accessibles sur la page principale."})
+            EXPECT_NE(credits.texte.find(attendu), std::string::npos) << attendu;
+        EXPECT_EQ(credits.texte.find("wiktionnaire"), std::string::npos);
+        EXPECT_EQ(credits.texte.find("Olivier R."), std::string::npos);  // the thesaurus is not his
+        EXPECT_EQ(credits.texte.find("Etalab") != std::string::npos, c.communes);
+        // The main window's source line follows the data too.
+        InterfaceSansEcran interfacePrincipale;
+        DefinirInterface(&interfacePrincipale);
+        {
+            DialogueThesaurus principal;
+            ASSERT_TRUE(principal.Creer());
+            EXPECT_EQ(static_cast<FenetreSansEcran*>(principal.Fenetre())->TextePrincipal().find("Etalab") !=
+                          std::string::npos,
+                      c.communes);
+        }
+        DefinirInterface(nullptr);
     }
-    DefinirInterface(nullptr);
-    ASSERT_EQ(interface.Journal().size(), 1u);
-    const EvenementInterface& credits = interface.Journal()[0];
-    EXPECT_EQ(credits.titre, "Vocalia - Cr\xE9" "dits");
-    for (const char* attendu : {"remerciements pour l'usage des librairies suivantes :", "wxWidgets", "zlib", "OpenSSL",
-                                "unixODBC", "SQLite ODBC", "remerciements pour l'usage des donn\xE9" "es:", "Littr\xE9",
-                                "Dicollecte", "verbiste", "Etalab",
-                                "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont "
-                                "accessibles sur la page principale."})
-        EXPECT_NE(credits.texte.find(attendu), std::string::npos) << attendu;
-    EXPECT_EQ(credits.texte.find("wiktionnaire"), std::string::npos);
 }
 
 }  // namespace
