@@ -287,6 +287,33 @@ void DialogueThesaurus::MontrerAide() {
     ActiverControles();
 }
 
+// Alt+Left and Alt+Right walk the history, Ctrl+L goes to the word box with
+// its text selected, Ctrl+F searches the definitions for the word box's
+// text, and Escape in a word box that holds text empties it (an empty one
+// lets Escape close the window, as everywhere else).
+bool DialogueThesaurus::SurRaccourci(Raccourci raccourci, int focus) {
+    switch (raccourci) {
+        case Raccourci::AltGauche:
+            Reculer();
+            return true;
+        case Raccourci::AltDroite:
+            Avancer();
+            return true;
+        case Raccourci::CtrlL:
+            DonnerFocus(IDC_MOT);
+            SelectionnerTout(IDC_MOT);
+            return true;
+        case Raccourci::CtrlF:
+            ChercherPleinTexte();
+            return true;
+        case Raccourci::Echap:
+            if (focus != IDC_MOT || TexteControle(IDC_MOT).empty()) return false;
+            MettreMotDansLaBoite(std::string());
+            return true;
+    }
+    return false;
+}
+
 void DialogueThesaurus::BasculerToujoursVisible() { PremierPlan(CocheControle(IDC_TOUJOURS_VISIBLE) != 0); }
 
 void DialogueThesaurus::OuvrirConditions() { OuvrirPage(AdressePageLicences()); }

@@ -14,6 +14,10 @@ ModeleDialogue ModeleThesaurus() {
     m.titre = "Vocalia - Dictionnaire";
     m.largeur = 367;
     m.hauteur = 229;
+    // Resizable, from this size up: the list and the pane take the room, the
+    // column on the right follows the right edge, the notices the bottom one.
+    m.redimensionnable = true;
+    m.nomGeometrie = "fenetre-principale";
     m.controles = {
         {IDC_MOT, TypeControle::Edition, "", 7, 4, 82, 14, STYLE_DEFILEMENT_HORIZONTAL_AUTO},
         {IDC_RECHERCHER, TypeControle::Bouton, "rechercher", 91, 4, 44, 12, STYLE_BOUTON_DEFAUT},
@@ -27,23 +31,24 @@ ModeleDialogue ModeleThesaurus() {
         {IDC_MOT_CHOISI, TypeControle::Statique, "mot choisi", 102, 22, 128, 9, STYLE_AUCUN},
         {IDC_TOUJOURS_VISIBLE, TypeControle::CaseACocher, "toujours visible", 233, 20, 64, 8, STYLE_AUCUN},
         {IDC_DANS_EXEMPLES, TypeControle::CaseACocher, "dans exemples", 301, 20, 64, 8, STYLE_AUCUN},
-        {IDC_LISTE, TypeControle::Liste, "", 7, 37, 81, 165, STYLE_NOTIFIE | STYLE_DEFILEMENT_VERTICAL},
-        {IDC_DEFINITION, TypeControle::Edition, "", 96, 37, 197, 165, STYLE_MULTILIGNE | STYLE_LECTURE_SEULE | STYLE_DEFILEMENT_VERTICAL},
-        {IDC_CONJUGAISON, TypeControle::Bouton, "conjugaison", 309, 34, 51, 12, STYLE_AUCUN},
-        {IDC_GROUPE_TYPES, TypeControle::CadreGroupe, "types exclus", 299, 55, 61, 57, STYLE_AUCUN},
-        {IDC_VILLES, TypeControle::CaseACocher, "villes", 313, 68, 39, 9, STYLE_AUCUN},
-        {IDC_VIEILLI, TypeControle::CaseACocher, "vieilli", 313, 83, 39, 9, STYLE_AUCUN},
-        {IDC_ARGOT, TypeControle::CaseACocher, "argot", 313, 98, 39, 9, STYLE_AUCUN},
-        {IDC_GROUPE_DETAILS, TypeControle::CadreGroupe, "d\xE9tails inclus", 299, 120, 61, 64, STYLE_AUCUN},
-        {IDC_FLEXIONS, TypeControle::CaseACocher, "flexions", 305, 132, 54, 9, STYLE_AUCUN},
-        {IDC_ETYMOLOGIE, TypeControle::CaseACocher, "\xE9tymologie", 305, 143, 54, 9, STYLE_AUCUN},
-        {IDC_SYNONYMES, TypeControle::CaseACocher, "synonymes", 305, 154, 54, 9, STYLE_AUCUN},
-        {IDC_ANTONYMES, TypeControle::CaseACocher, "antonymes", 305, 165, 54, 9, STYLE_AUCUN},
-        {IDC_AIDE, TypeControle::Bouton, "AIDE\n\xE0 propos\nlicence", 301, 191, 59, 30, STYLE_AUCUN},
-        {ID_STATIQUE, TypeControle::Statique, TEXTE_LICENCE_DONNEES, 7, 203, 125, 9, STYLE_AUCUN},
-        {IDC_LIEN_CONDITIONS, TypeControle::Statique, "conditions de redistribution: cliquez ici", 7, 210, 133, 11, STYLE_NOTIFIE},
-        {ID_STATIQUE, TypeControle::Statique, TexteSourceDefinitions(EtiquetteDonnees()), 167, 203, 113, 10, STYLE_AUCUN},
-        {IDC_LIEN_ARTICLE, TypeControle::Statique, "Int\xE9gralit\xE9 et Auteurs : cliquez ici", 165, 211, 116, 10, STYLE_NOTIFIE},
+        {IDC_LISTE, TypeControle::Liste, "", 7, 37, 81, 165, STYLE_NOTIFIE | STYLE_DEFILEMENT_VERTICAL, ETIRE_HAUTEUR},
+        {IDC_DEFINITION, TypeControle::Edition, "", 96, 37, 197, 165, STYLE_MULTILIGNE | STYLE_LECTURE_SEULE | STYLE_DEFILEMENT_VERTICAL,
+         ETIRE_LARGEUR | ETIRE_HAUTEUR},
+        {IDC_CONJUGAISON, TypeControle::Bouton, "conjugaison", 309, 34, 51, 12, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_GROUPE_TYPES, TypeControle::CadreGroupe, "types exclus", 299, 55, 61, 57, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_VILLES, TypeControle::CaseACocher, "villes", 313, 68, 39, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_VIEILLI, TypeControle::CaseACocher, "vieilli", 313, 83, 39, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_ARGOT, TypeControle::CaseACocher, "argot", 313, 98, 39, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_GROUPE_DETAILS, TypeControle::CadreGroupe, "d\xE9tails inclus", 299, 120, 61, 64, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_FLEXIONS, TypeControle::CaseACocher, "flexions", 305, 132, 54, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_ETYMOLOGIE, TypeControle::CaseACocher, "\xE9tymologie", 305, 143, 54, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_SYNONYMES, TypeControle::CaseACocher, "synonymes", 305, 154, 54, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_ANTONYMES, TypeControle::CaseACocher, "antonymes", 305, 165, 54, 9, STYLE_AUCUN, ANCRAGE_DROITE},
+        {IDC_AIDE, TypeControle::Bouton, "AIDE\n\xE0 propos\nlicence", 301, 191, 59, 30, STYLE_AUCUN, ANCRAGE_DROITE | ANCRAGE_BAS},
+        {ID_STATIQUE, TypeControle::Statique, TEXTE_LICENCE_DONNEES, 7, 203, 125, 9, STYLE_AUCUN, ANCRAGE_BAS},
+        {IDC_LIEN_CONDITIONS, TypeControle::Statique, "conditions de redistribution: cliquez ici", 7, 210, 133, 11, STYLE_NOTIFIE, ANCRAGE_BAS},
+        {ID_STATIQUE, TypeControle::Statique, TexteSourceDefinitions(EtiquetteDonnees()), 167, 203, 113, 10, STYLE_AUCUN, ANCRAGE_BAS},
+        {IDC_LIEN_ARTICLE, TypeControle::Statique, "Int\xE9gralit\xE9 et Auteurs : cliquez ici", 165, 211, 116, 10, STYLE_NOTIFIE, ANCRAGE_BAS},
     };
     return m;
 }

@@ -9,6 +9,7 @@
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/DialogueThesaurus.h"
 #include "shell/Identifiants.h"
+#include "shell/ModelesDialogues.h"
 #include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "shell/tests/Fixture.h"
@@ -402,6 +403,72 @@ TEST_F(Flux, ToujoursVisibleSuitLaCase) {
     EXPECT_TRUE(fenetre->EstAuPremierPlan());
     fenetre->Cliquer(IDC_TOUJOURS_VISIBLE);
     EXPECT_FALSE(fenetre->EstAuPremierPlan());
+}
+
+TEST_F(Flux, LesRaccourcisClavier) {
+    Chercher("chat");
+    Chercher("porte");
+    Chercher("maison");
+    fenetre->DonnerFocus(IDC_LISTE);
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::AltGauche));
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    fenetre->AppuyerRaccourci(Raccourci::AltGauche);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "chat");
+    fenetre->AppuyerRaccourci(Raccourci::AltDroite);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "porte");
+
+    EXPECT_FALSE(fenetre->ToutEstSelectionne(IDC_MOT));
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::CtrlL));
+    EXPECT_EQ(fenetre->Focus(), IDC_MOT);
+    EXPECT_TRUE(fenetre->ToutEstSelectionne(IDC_MOT));
+
+    fenetre->Saisir(IDC_MOT, "Petit");
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::CtrlF));
+    EXPECT_EQ(dialogue.Mode(), ModeListe::RecTexte);
+    EXPECT_EQ(Lignes(), RechercherPleinTexte("Petit", false));
+    EXPECT_EQ(Panneau(), "");
+
+    // Escape empties a word box that has the focus and holds text; otherwise it closes the window.
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "");
+    EXPECT_FALSE(fenetre->EstTerminee());
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_TRUE(fenetre->EstTerminee());
+    EXPECT_EQ(fenetre->CodeFin(), ID_ANNULER);
+}
+
+TEST_F(Flux, EchapHorsDeLaBoiteFermeLaFenetre) {
+    fenetre->Saisir(IDC_MOT, "chat");
+    fenetre->DonnerFocus(IDC_LISTE);
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_TRUE(fenetre->EstTerminee());
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "chat");
+}
+
+// The main window grows from its template's size: the list in height, the
+// pane both ways, the column right of the pane with the right edge, the
+// notices under the list and the pane with the bottom edge; the top rows stay.
+TEST(ModeleThesaurusTest, LaFenetreGranditAutourDeLaListeEtDuPanneau) {
+    const ModeleDialogue m = ModeleThesaurus();
+    EXPECT_TRUE(m.redimensionnable);
+    EXPECT_FALSE(m.nomGeometrie.empty());
+    const ControleModele* panneau = m.Controle(IDC_DEFINITION);
+    const ControleModele* liste = m.Controle(IDC_LISTE);
+    ASSERT_TRUE(panneau && liste);
+    EXPECT_EQ(liste->ancrage, unsigned(ETIRE_HAUTEUR));
+    EXPECT_EQ(panneau->ancrage, unsigned(ETIRE_LARGEUR | ETIRE_HAUTEUR));
+    const int droitePanneau = panneau->x + panneau->largeur;
+    const int basListe = liste->y + liste->hauteur;
+    for (const ControleModele& c : m.controles) {
+        if (c.id == IDC_DEFINITION || c.id == IDC_LISTE) continue;
+        SCOPED_TRACE(c.texte);
+        const bool aDroite = c.x >= droitePanneau && c.y + c.hauteur > panneau->y;
+        const bool dessous = c.y + c.hauteur > basListe;
+        EXPECT_EQ((c.ancrage & ANCRAGE_DROITE) != 0, aDroite);
+        EXPECT_EQ((c.ancrage & ANCRAGE_BAS) != 0, dessous);
+        EXPECT_EQ(c.ancrage & (ETIRE_LARGEUR | ETIRE_HAUTEUR), 0u);
+    }
 }
 
 // The data lines name the sources the loaded data's label names, and those only.
