@@ -39,9 +39,12 @@ const TypeCle TableTypesCles[NOMBRE_TYPES_CLES + 1] = {
     {nullptr, false, nullptr, nullptr, nullptr},
 };
 
+// Every key but the phonetic ones is made from the word with its ligatures
+// written out, so that "c\x9Cur" and "coeur" fall on the same keys. The
+// phonetic rules read the ligatures themselves.
 std::string CleANA(const std::string& mot) {
     bool presentes[26] = {};
-    for (char c : mot) {
+    for (char c : DeplierLigatures(mot)) {
         const char base = LettreDeBase(c);
         if (base >= 'a' && base <= 'z') presentes[base - 'a'] = true;
     }
@@ -52,34 +55,34 @@ std::string CleANA(const std::string& mot) {
 }
 
 std::string CleCONS(const std::string& mot) {
-    std::string s = Minuscules(SansAccents(mot));
+    std::string s = Minuscules(SansAccents(DeplierLigatures(mot)));
     s = SansDoublons(SansFinale(s));
     s = SansDoublons(ClassesConsonnes(SansVoyelles(s)));
     return AuMoins(s, LONGUEUR_MIN_SQUELETTE);
 }
 
 std::string CleSIMP(const std::string& mot) {
-    std::string s = TransformationNeutre(Minuscules(SansAccents(mot)));
+    std::string s = TransformationNeutre(Minuscules(SansAccents(DeplierLigatures(mot))));
     s = SansDoublons(SansLettresFrequentes(s));
     return AuMoins(s, LONGUEUR_MIN_SQUELETTE);
 }
 
-std::string CleTA(const std::string& mot) { return SansAccents(mot); }
+std::string CleTA(const std::string& mot) { return SansAccents(DeplierLigatures(mot)); }
 
-std::string CleTM(const std::string& mot) { return Minuscules(mot); }
+std::string CleTM(const std::string& mot) { return Minuscules(DeplierLigatures(mot)); }
 
 std::string CleDebut(const std::string& mot, std::size_t n) {
-    const std::string s = SansPrefixeFrequent(SansAccents(Minuscules(mot)));
+    const std::string s = SansPrefixeFrequent(SansAccents(Minuscules(DeplierLigatures(mot))));
     return s.size() == n ? s : std::string();
 }
 
 std::string CleFin(const std::string& mot, std::size_t n) {
-    const std::string s = SansSuffixeFrequent(SansSuffixeFrequent(SansAccents(Minuscules(mot))));
+    const std::string s = SansSuffixeFrequent(SansSuffixeFrequent(SansAccents(Minuscules(DeplierLigatures(mot)))));
     return s.size() >= n ? s.substr(s.size() - n) : std::string();
 }
 
 std::string CleMilieu4(const std::string& mot) {
-    const std::string s = SansAccents(Minuscules(mot)).substr(0, LONGUEUR_MAX_MILIEU);
+    const std::string s = SansAccents(Minuscules(DeplierLigatures(mot))).substr(0, LONGUEUR_MAX_MILIEU);
     if (s.size() < LONGUEUR_MIN_MILIEU) return {};
     return s.substr((s.size() - 3) / 2, 4);
 }

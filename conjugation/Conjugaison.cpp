@@ -71,7 +71,8 @@ bool ChargerConjugaison(const std::string& verbe, const std::string& chemin, std
     const bool inflate = Inflater(donnees, sortie, longueur);
     connexion->Fermer();
     if (!inflate) {
-        Trace("PROBLEME DE DECOMPRESSION E1 (taille %d)\n", int(longueur));
+        // Nothing read is a word without a row, not a damaged one: no diagnostic for it.
+        if (!donnees.Vide()) Trace("PROBLEME DE DECOMPRESSION E1 (taille %d)\n", int(longueur));
         texte.clear();
         return false;
     }

@@ -15,12 +15,14 @@ void DialogueThesaurus::ChercherApproches() {
     MettreAJourDonnees(true);
     const std::string mot = texteMot_;
     const std::vector<std::string> resultats = approches_.Rechercher(mot);
-    if (resultats.empty()) {
+    // The word shown is the first one the list shows: the filters may hide the engine's best.
+    const std::vector<std::string> visibles = FiltrerMots(resultats, Options().TypesExclus);
+    if (visibles.empty()) {
         AfficherMot(std::string());
         BoiteMessage(TITRE_AUCUN_APPROCHE, TEXTE_AUCUN_APPROCHE, Icone::Information);
         return;
     }
     PasserEnMode(ModeListe::Approches);
     AfficherListe(resultats, 0);
-    AfficherMot(resultats.front());
+    AfficherMot(visibles.front());
 }

@@ -177,9 +177,10 @@ bool DialogueThesaurus::AfficherFenetreDictionnaire(const std::string& mot) {
     return AfficherListe(fenetre.mots, fenetre.selection);
 }
 
+// The index always ends on the word just looked up, even when that word is
+// already the last entry: left behind, the next "<=" would skip a word.
 void DialogueThesaurus::AjouterHistorique(const std::string& mot) {
-    if (!historique_.empty() && historique_.back() == mot) return;
-    historique_.push_back(mot);
+    if (historique_.empty() || historique_.back() != mot) historique_.push_back(mot);
     indexHistorique_ = static_cast<int>(historique_.size()) - 1;
 }
 
@@ -271,18 +272,46 @@ void DialogueThesaurus::ChercherPleinTexte() {
 
 // ChercherApproches is in ChercherApproches.cpp.
 
-// The word box's text as it stands, untrimmed: the table is keyed on the exact bytes.
+// The verb whose articles are shown, which is what enabled the button: the
+// word box may still hold an inflected form ("aimons" shows "aimer").
 void DialogueThesaurus::MontrerConjugaison() {
     MettreAJourDonnees(true);
-    ZephJugaison(texteMot_);
+    ZephJugaison(motChoisi_);
 }
 
 void DialogueThesaurus::MontrerAide() {
     DialogueAideThesaurus aide;
-    aide.texteEntete = std::string(PREFIXE_ENTETE_AIDE) + EtiquetteDonnees();
+    aide.texteEntete = EnteteAide(EtiquetteDonnees());
     aide.LancerModal();
     DefinirTitre("Vocalia +");
     ActiverControles();
+}
+
+// Alt+Left and Alt+Right walk the history, Ctrl+L goes to the word box with
+// its text selected, Ctrl+F searches the definitions for the word box's
+// text, and Escape in a word box that holds text empties it (an empty one
+// lets Escape close the window, as everywhere else).
+bool DialogueThesaurus::SurRaccourci(Raccourci raccourci, int focus) {
+    switch (raccourci) {
+        case Raccourci::AltGauche:
+            Reculer();
+            return true;
+        case Raccourci::AltDroite:
+            Avancer();
+            return true;
+        case Raccourci::CtrlL:
+            DonnerFocus(IDC_MOT);
+            SelectionnerTout(IDC_MOT);
+            return true;
+        case Raccourci::CtrlF:
+            ChercherPleinTexte();
+            return true;
+        case Raccourci::Echap:
+            if (focus != IDC_MOT || TexteControle(IDC_MOT).empty()) return false;
+            MettreMotDansLaBoite(std::string());
+            return true;
+    }
+    return false;
 }
 
 void DialogueThesaurus::BasculerToujoursVisible() { PremierPlan(CocheControle(IDC_TOUJOURS_VISIBLE) != 0); }

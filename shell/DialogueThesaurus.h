@@ -52,6 +52,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(EchangeDonnees& echange) override;
+    bool SurRaccourci(Raccourci raccourci, int focus) override;
 
 private:
     void AssocierCommandes();

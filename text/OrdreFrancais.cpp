@@ -11,7 +11,7 @@ namespace {
 // byte is a class of its own: listed bytes by their rank, unlisted ones below
 // all of them by byte value. Keeping non-letters apart from each other is what
 // makes the order transitive; were all of them one class (they all fold to no
-// base letter), "cœur", "c'est" and "cobaye" would sort in a circle.
+// base letter), "c°ur", "c'est" and "cobaye" would sort in a circle.
 int PoidsPrimaire(char c) {
     static const std::array<int, 256> poids = [] {
         std::array<int, 256> p{};
@@ -30,20 +30,49 @@ int PoidsPrimaire(char c) {
     return poids[static_cast<unsigned char>(c)];
 }
 
+// Walks a word letter by letter, a ligature giving two letters: itself (its
+// first letter, for the primary weight) then the plain e or E that follows
+// it. So "c\x9Cur" sorts as "coeur" does, and only after it.
+class LecteurMot {
+public:
+    explicit LecteurMot(const char* mot) : p_(mot) {}
+    bool Fini() const { return *p_ == '\0'; }
+    char Suivant() {
+        if (dansLigature_) {
+            dansLigature_ = false;
+            return SecondeLettreLigature(*p_++);
+        }
+        const char c = *p_;
+        if (SecondeLettreLigature(c) != '\0')
+            dansLigature_ = true;
+        else
+            ++p_;
+        return c;
+    }
+
+private:
+    const char* p_;
+    bool dansLigature_ = false;
+};
+
 }  // namespace
 
-bool MotSuperieur(const char* a, const char* b) {
+bool MotSuperieur(const char* motA, const char* motB) {
     bool apres = false;
     bool avant = false;
-    for (;; ++a, ++b) {
-        if (*a == '\0') return *b == '\0' && apres;
-        if (*b == '\0') return true;
-        if (*a == *b) continue;
-        const int poidsA = PoidsPrimaire(*a);
-        const int poidsB = PoidsPrimaire(*b);
+    LecteurMot a(motA);
+    LecteurMot b(motB);
+    for (;;) {
+        if (a.Fini()) return b.Fini() && apres;
+        if (b.Fini()) return true;
+        const char carA = a.Suivant();
+        const char carB = b.Suivant();
+        if (carA == carB) continue;
+        const int poidsA = PoidsPrimaire(carA);
+        const int poidsB = PoidsPrimaire(carB);
         if (poidsA != poidsB) return poidsA > poidsB;
         if (!apres && !avant) {
-            if (CarSuperieur(*a, *b))
+            if (CarSuperieur(carA, carB))
                 apres = true;
             else
                 avant = true;

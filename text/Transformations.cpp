@@ -76,3 +76,18 @@ std::string FinsDeLigneCRLF(const std::string& s) {
     }
     return sortie;
 }
+
+std::string DeplierLigatures(const std::string& s) {
+    std::string sortie;
+    sortie.reserve(s.size() + 4);
+    for (char c : s) {
+        const char seconde = SecondeLettreLigature(c);
+        if (seconde == '\0') {
+            sortie += c;
+            continue;
+        }
+        sortie += seconde == 'E' ? static_cast<char>(LettreDeBase(c) - 'a' + 'A') : LettreDeBase(c);
+        sortie += seconde;
+    }
+    return sortie;
+}

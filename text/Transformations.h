@@ -18,3 +18,5 @@ std::string Elaguer(const std::string& s);
 std::string DoublerApostrophes(const std::string& s);
 std::string SimplifierApostrophes(const std::string& s);
 std::string FinsDeLigneCRLF(const std::string& s);
+// Every ligature written as its two letters: "c\x9Cur" gives "coeur", "\xC6" "sope" "AEsope".
+std::string DeplierLigatures(const std::string& s);

@@ -90,6 +90,28 @@ TEST(Cles, Milieu4) {
     EXPECT_EQ(CleMilieu4(soixante.substr(0, 50)), "xyza");
 }
 
+// A word written with a ligature and the same word written out fall on the
+// same keys in every kind that the transforms build.
+TEST(Cles, LesLigaturesDonnentLesClesDuMotEcritEnToutesLettres) {
+    const std::pair<const char*, const char*> paires[] = {
+        {"c\x9Cur", "coeur"},           {"\x9Cil", "oeil"},
+        {"\x9C" "cum\xE9nisme", "oecum\xE9nisme"}, {"c\xE6" "cum", "caecum"},
+        {"\x8C" "UVRE", "OEUVRE"},      {"\xC6" "sope", "AEsope"},
+        {"contrec\x9Cur", "contrecoeur"},
+    };
+    for (const auto& [ligature, ecrit] : paires) {
+        for (int i = 0; i < NOMBRE_TYPES_CLES; ++i) {
+            const TypeCle& type = TableTypesCles[i];
+            if (std::string(type.nom).rfind("PHON", 0) == 0) continue;  // the rules read ligatures themselves
+            EXPECT_EQ(type.fonction(ligature), type.fonction(ecrit)) << type.nom << "(" << ecrit << ")";
+        }
+    }
+    EXPECT_EQ(CleANA("c\x9Cur"), "ceoru");
+    EXPECT_EQ(CleANA("\x9Cil"), "eilo");  // no longer the key of "il"
+    EXPECT_EQ(CleCONS("c\x9Cur"), "");    // as short as "coeur"'s: no skeleton
+    EXPECT_EQ(CleMilieu4("contrec\x9Cur"), "reco");
+}
+
 TEST(Cles, FusionEtNomsDesPhonemes) {
     EXPECT_EQ(FusionPhonemes(Codes({"EGRAVE", "EAIGU", "EU", "OEU", "Z", "OOUVERT", "UIN", "A"})),
               Codes({"E", "E", "E", "E", "S", "O", "WIN", "A"}));

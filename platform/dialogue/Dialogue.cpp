@@ -57,6 +57,10 @@ bool Dialogue::Notifier(int id, Notification notification) {
     return false;
 }
 
+bool Dialogue::Touche(Raccourci raccourci, int focus) { return SurRaccourci(raccourci, focus); }
+
+bool Dialogue::SurRaccourci(Raccourci, int) { return false; }
+
 bool Dialogue::DoubleClic(int id) {
     auto trouve = sousClasses_.find(id);
     return trouve != sousClasses_.end() && trouve->second->SurDoubleClic();
@@ -99,6 +103,10 @@ void Dialogue::ActiverTout() {
 
 void Dialogue::DonnerFocus(int id) {
     if (fenetre_) fenetre_->DonnerFocus(id);
+}
+
+void Dialogue::SelectionnerTout(int id) {
+    if (fenetre_) fenetre_->SelectionnerTout(id);
 }
 
 void Dialogue::DefinirTitre(const std::string& titre) {

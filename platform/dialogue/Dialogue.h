@@ -16,6 +16,15 @@ class FenetreDialogue;
 
 enum class Notification { Clic, SelectionChangee, TexteChange };
 
+// Keyboard shortcuts a back end recognises and hands to the dialog.
+enum class Raccourci {
+    AltGauche,   // Alt+Left
+    AltDroite,   // Alt+Right
+    CtrlL,
+    CtrlF,
+    Echap,       // Escape: ends the dialog unless the dialog takes it
+};
+
 class Dialogue {
 public:
     explicit Dialogue(const ModeleDialogue& modele);
@@ -36,6 +45,8 @@ public:
     bool Notifier(int id, Notification notification);
     // True when a subclassed control took the double-click.
     bool DoubleClic(int id);
+    // True when the dialog took the shortcut, pressed while `focus` had the keyboard.
+    bool Touche(Raccourci raccourci, int focus);
 
     const ModeleDialogue& Modele() const { return modele_; }
     FenetreDialogue* Fenetre() const { return fenetre_.get(); }
@@ -49,6 +60,7 @@ public:
     bool EstActif(int id) const;
     void ActiverTout();
     void DonnerFocus(int id);
+    void SelectionnerTout(int id);  // the whole text of an edit control
     void DefinirTitre(const std::string& titre);
     std::string Titre() const;
     void PremierPlan(bool auDessus);
@@ -64,6 +76,8 @@ public:
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(EchangeDonnees& echange);
+    // No shortcut is taken unless a dialog says otherwise.
+    virtual bool SurRaccourci(Raccourci raccourci, int focus);
 
     void Associer(int id, Notification notification, std::function<void()> gestionnaire);
     void SousClasser(int id, ControleEdition& controle);

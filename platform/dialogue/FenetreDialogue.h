@@ -19,6 +19,7 @@ public:
     virtual void Activer(int id, bool actif) = 0;
     virtual bool EstActif(int id) const = 0;
     virtual void DonnerFocus(int id) = 0;
+    virtual void SelectionnerTout(int id) = 0;  // an edit control's whole text
 
     virtual void ListeVider(int id) = 0;
     virtual void ListeAjouter(int id, const std::string& ligne) = 0;

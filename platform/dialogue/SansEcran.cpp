@@ -78,7 +78,18 @@ void FenetreSansEcran::DefinirTexte(int id, const std::string& texte) {
     if (Etat* e = Trouver(id)) {
         e->texte = texte;
         e->caret = 0;
+        e->toutSelectionne = false;
     }
+}
+
+void FenetreSansEcran::SelectionnerTout(int id) {
+    Etat* e = Trouver(id);
+    if (e && e->modele->type == TypeControle::Edition) e->toutSelectionne = true;
+}
+
+bool FenetreSansEcran::ToutEstSelectionne(int id) const {
+    const Etat* e = Trouver(id);
+    return e && e->toutSelectionne;
 }
 
 int FenetreSansEcran::Coche(int id) const {
@@ -162,6 +173,7 @@ bool FenetreSansEcran::Saisir(int id, const std::string& texte) {
     if (e->modele->styles & STYLE_LECTURE_SEULE) return false;
     e->texte = texte;
     e->caret = static_cast<int>(texte.size());
+    e->toutSelectionne = false;
     dialogue_.Notifier(id, Notification::TexteChange);
     return true;
 }
@@ -181,6 +193,13 @@ bool FenetreSansEcran::DoubleCliquer(int id, int position) {
     if (position < 0 || position > static_cast<int>(e->texte.size())) return false;
     e->caret = position;
     dialogue_.DoubleClic(id);
+    return true;
+}
+
+bool FenetreSansEcran::AppuyerRaccourci(Raccourci raccourci) {
+    if (dialogue_.Touche(raccourci, focus_)) return true;
+    if (raccourci != Raccourci::Echap) return false;
+    dialogue_.Notifier(ID_ANNULER, Notification::Clic);
     return true;
 }
 

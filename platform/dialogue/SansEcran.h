@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogue/Dialogue.h"
 #include "platform/dialogue/FenetreDialogue.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
 #include "platform/dialogue/ModeleDialogue.h"
@@ -72,6 +73,9 @@ public:
     bool EstActif(int id) const override;
     void DonnerFocus(int id) override { focus_ = id; }
     int Focus() const { return focus_; }
+    void SelectionnerTout(int id) override;
+    // True while the whole text of the edit control is selected (until it changes).
+    bool ToutEstSelectionne(int id) const;
 
     void ListeVider(int id) override;
     void ListeAjouter(int id, const std::string& ligne) override;
@@ -93,6 +97,8 @@ public:
     bool Choisir(int id, int index);   // selects a line as a user does, with the notification
     bool DoubleCliquer(int id, int position);  // caret at byte `position`, then the double-click
     bool AppuyerEntree();              // the default button
+    // A shortcut pressed where the focus is; Escape not taken by the dialog ends it.
+    bool AppuyerRaccourci(Raccourci raccourci);
 
     // The caption and main text the journal records for this window.
     std::string TextePrincipal() const;
@@ -106,6 +112,7 @@ private:
         std::vector<std::string> lignes;
         int selection = -1;
         int caret = 0;
+        bool toutSelectionne = false;
     };
     Etat* Trouver(int id);
     const Etat* Trouver(int id) const;

@@ -1,11 +1,15 @@
 #include "platform/wx/FenetreWx.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 
 #include <wx/listbox.h>
 #include <wx/statbox.h>
@@ -14,6 +18,7 @@
 #include <wx/textctrl.h>
 
 #include "platform/dialogue/Dialogue.h"
+#include "platform/dialogue/GeometrieFenetre.h"
 #include "platform/wx/TexteWx.h"
 
 namespace {
@@ -35,11 +40,15 @@ long StyleEdition(const ControleModele& m) {
 
 FenetreWx::FenetreWx(Dialogue& dialogue) : dialogue_(dialogue) {
     const ModeleDialogue& modele = dialogue.Modele();
-    dialog_ = new wxDialog(nullptr, wxID_ANY, VersWx(modele.titre), wxDefaultPosition, wxDefaultSize,
-                           wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX);
+    long style = wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+    if (modele.redimensionnable) style |= wxRESIZE_BORDER | wxMAXIMIZE_BOX;
+    dialog_ = new wxDialog(nullptr, wxID_ANY, VersWx(modele.titre), wxDefaultPosition, wxDefaultSize, style);
     if (modele.policeFixe) dialog_->SetFont(wxFontInfo(9).Family(wxFONTFAMILY_TELETYPE));
-    dialog_->SetClientSize(dialog_->ConvertDialogToPixels(wxSize(modele.largeur, modele.hauteur)));
+    tailleModele_ = dialog_->ConvertDialogToPixels(wxSize(modele.largeur, modele.hauteur));
+    dialog_->SetClientSize(tailleModele_);
+    if (modele.redimensionnable) dialog_->SetMinClientSize(tailleModele_);
     for (const ControleModele& c : modele.controles) CreerControle(c);
+    if (modele.redimensionnable) dialog_->Bind(wxEVT_SIZE, &FenetreWx::SurTaille, this);
 
     dialog_->Bind(wxEVT_BUTTON, &FenetreWx::SurCommande, this);
     dialog_->Bind(wxEVT_CHECKBOX, &FenetreWx::SurCommande, this);
@@ -103,6 +112,7 @@ void FenetreWx::CreerControle(const ControleModele& m) {
                                     wxLB_SINGLE | ((m.styles & STYLE_DEFILEMENT_VERTICAL) ? wxLB_NEEDED_SB : 0));
             break;
     }
+    if (fenetre && m.ancrage != ANCRAGE_FIXE) ancres_.push_back({fenetre, wxRect(position, taille), m.ancrage, m.id});
     if (m.id == ID_STATIQUE || !fenetre) return;
     controles_[m.id] = {&m, fenetre};
     idsModele_[fenetre->GetId()] = m.id;
@@ -129,12 +139,31 @@ void FenetreWx::SurCommande(wxCommandEvent& evenement) {
     dialogue_.Notifier(id, n);
 }
 
-// Escape ends the dialog; Enter anywhere but on a button presses the default button.
+namespace {
+// The shortcut a key stands for, if any.
+std::optional<Raccourci> RaccourciDe(const wxKeyEvent& evenement) {
+    const int touche = evenement.GetKeyCode();
+    const int modificateurs = evenement.GetModifiers();
+    if (touche == WXK_ESCAPE && modificateurs == wxMOD_NONE) return Raccourci::Echap;
+    if (modificateurs == wxMOD_ALT && touche == WXK_LEFT) return Raccourci::AltGauche;
+    if (modificateurs == wxMOD_ALT && touche == WXK_RIGHT) return Raccourci::AltDroite;
+    if (modificateurs == wxMOD_CONTROL && touche == 'L') return Raccourci::CtrlL;
+    if (modificateurs == wxMOD_CONTROL && touche == 'F') return Raccourci::CtrlF;
+    return std::nullopt;
+}
+}  // namespace
+
+// The dialog has the first say on its shortcuts; Escape not taken ends the
+// dialog; Enter anywhere but on a button presses the default button.
 void FenetreWx::SurTouche(wxKeyEvent& evenement) {
     const int touche = evenement.GetKeyCode();
-    if (touche == WXK_ESCAPE) {
-        dialogue_.Notifier(ID_ANNULER, Notification::Clic);
-        return;
+    if (const std::optional<Raccourci> raccourci = RaccourciDe(evenement)) {
+        wxWindow* focus = wxWindow::FindFocus();
+        if (dialogue_.Touche(*raccourci, focus ? IdModele(focus->GetId()) : 0)) return;
+        if (*raccourci == Raccourci::Echap) {
+            dialogue_.Notifier(ID_ANNULER, Notification::Clic);
+            return;
+        }
     }
     if ((touche == WXK_RETURN || touche == WXK_NUMPAD_ENTER) && boutonDefaut_ != 0) {
         wxWindow* focus = wxWindow::FindFocus();
@@ -151,15 +180,83 @@ void FenetreWx::SurDoubleClic(int id, wxMouseEvent& evenement) {
     if (!dialogue_.DoubleClic(id)) evenement.Skip();
 }
 
+// The controls keep their distance to the edges they are anchored to; the
+// template's layout is the smallest one, so the growth is never negative.
+void FenetreWx::SurTaille(wxSizeEvent& evenement) {
+    const wxSize client = dialog_->GetClientSize();
+    const int dx = std::max(0, client.GetWidth() - tailleModele_.GetWidth());
+    const int dy = std::max(0, client.GetHeight() - tailleModele_.GetHeight());
+    for (const Ancre& a : ancres_) {
+        wxRect r = a.initial;
+        if (a.ancrage & ANCRAGE_DROITE) r.x += dx;
+        if (a.ancrage & ANCRAGE_BAS) r.y += dy;
+        if (a.ancrage & ETIRE_LARGEUR) r.width += dx;
+        if (a.ancrage & ETIRE_HAUTEUR) r.height += dy;
+        a.fenetre->SetSize(r);
+    }
+    dialog_->Refresh();
+    SonderTailles();
+    evenement.Skip();
+}
+
+// VOCALIA_SONDE_TAILLES names a file that receives, after each resizing, the
+// window's inside size and each anchored control's place and size: how the
+// desktop test sees the layout follow the window.
+void FenetreWx::SonderTailles() const {
+    const char* fichier = std::getenv("VOCALIA_SONDE_TAILLES");
+    if (!fichier || !*fichier) return;
+    const std::string temporaire = std::string(fichier) + ".tmp";
+    std::FILE* f = std::fopen(temporaire.c_str(), "wb");
+    if (!f) return;
+    const wxSize client = dialog_->GetClientSize();
+    std::fprintf(f, "fenetre %d %d\n", client.GetWidth(), client.GetHeight());
+    for (const Ancre& a : ancres_) {
+        if (a.id == ID_STATIQUE) continue;
+        const wxRect r = a.fenetre->GetRect();
+        std::fprintf(f, "%d %d %d %d %d\n", a.id, r.x, r.y, r.width, r.height);
+    }
+    std::fclose(f);
+    std::rename(temporaire.c_str(), fichier);
+}
+
+// The remembered place is used only while some screen still shows it.
+void FenetreWx::RetablirGeometrie() {
+    const ModeleDialogue& m = dialogue_.Modele();
+    const std::optional<GeometrieFenetre> g =
+        m.redimensionnable ? LireGeometrie(CheminGeometrie(m.nomGeometrie)) : std::nullopt;
+    if (!g) {
+        dialog_->CentreOnScreen();
+        return;
+    }
+    dialog_->SetClientSize(wxSize(std::max(g->largeur, tailleModele_.GetWidth()),
+                                  std::max(g->hauteur, tailleModele_.GetHeight())));
+    const wxPoint coin(g->x, g->y);
+    if (wxDisplay::GetFromPoint(coin) != wxNOT_FOUND)
+        dialog_->Move(coin);
+    else
+        dialog_->CentreOnScreen();
+}
+
+void FenetreWx::RetenirGeometrie() const {
+    const ModeleDialogue& m = dialogue_.Modele();
+    if (!m.redimensionnable || m.nomGeometrie.empty()) return;
+    const wxPoint coin = dialog_->GetPosition();
+    const wxSize client = dialog_->GetClientSize();
+    EcrireGeometrie(CheminGeometrie(m.nomGeometrie), {coin.x, coin.y, client.GetWidth(), client.GetHeight()});
+}
+
 int FenetreWx::Executer() {
     codeFin_ = ID_ANNULER;
-    dialog_->CentreOnScreen();
+    RetablirGeometrie();
     return dialog_->ShowModal();
 }
 
 void FenetreWx::Terminer(int code) {
     codeFin_ = code;
-    if (dialog_->IsModal()) dialog_->EndModal(code);
+    if (dialog_->IsModal()) {
+        RetenirGeometrie();
+        dialog_->EndModal(code);
+    }
 }
 
 std::string FenetreWx::Texte(int id) const {
@@ -239,6 +336,11 @@ bool FenetreWx::EstActif(int id) const {
 
 void FenetreWx::DonnerFocus(int id) {
     if (const Controle* c = Trouver(id)) c->fenetre->SetFocus();
+}
+
+void FenetreWx::SelectionnerTout(int id) {
+    const Controle* c = Trouver(id);
+    if (c && c->modele->type == TypeControle::Edition) static_cast<wxTextCtrl*>(c->fenetre)->SelectAll();
 }
 
 namespace {

@@ -4,6 +4,9 @@
 // of its own and the maps below translate both ways.
 #include <map>
 #include <string>
+#include <vector>
+
+#include <wx/gdicmn.h>
 
 #include "platform/dialogue/FenetreDialogue.h"
 #include "platform/dialogue/ModeleDialogue.h"
@@ -14,6 +17,7 @@ class wxWindow;
 class wxCommandEvent;
 class wxKeyEvent;
 class wxMouseEvent;
+class wxSizeEvent;
 
 class FenetreWx : public FenetreDialogue {
 public:
@@ -30,6 +34,7 @@ public:
     void Activer(int id, bool actif) override;
     bool EstActif(int id) const override;
     void DonnerFocus(int id) override;
+    void SelectionnerTout(int id) override;
 
     void ListeVider(int id) override;
     void ListeAjouter(int id, const std::string& ligne) override;
@@ -56,11 +61,24 @@ private:
     void SurTouche(wxKeyEvent& evenement);
     void SurDoubleClic(int id, wxMouseEvent& evenement);
     void Sonder(int id) const;
+    void SurTaille(wxSizeEvent& evenement);
+    void SonderTailles() const;
+    void RetablirGeometrie();
+    void RetenirGeometrie() const;
 
     Dialogue& dialogue_;
     wxDialog* dialog_ = nullptr;
     std::map<int, Controle> controles_;  // by template id
     std::map<int, int> idsModele_;       // toolkit id -> template id
+    // A control that follows the window's edges: its place in the template's layout.
+    struct Ancre {
+        wxWindow* fenetre = nullptr;
+        wxRect initial;
+        unsigned ancrage = 0;
+        int id = 0;
+    };
+    std::vector<Ancre> ancres_;
+    wxSize tailleModele_;
     int boutonDefaut_ = 0;
     int codeFin_ = ID_ANNULER;
 };

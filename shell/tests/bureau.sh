@@ -5,8 +5,8 @@
 # (the program writes the widget's text to $VOCALIA_SONDE after each change)
 # and checks that every EXPECTED_TEXT is in it. The texts after --bas are
 # then expected once the focus is moved to the word list with the keyboard
-# and the down arrow is pressed once. Escape must then end the
-# program with code 0. With VOCALIA_CAPTURE set, a screenshot of the whole
+# and the down arrow is pressed once. Escape (twice: the first empties a
+# word box that has the focus) must then end the program with code 0. With VOCALIA_CAPTURE set, a screenshot of the whole
 # screen is saved there once the word is shown.
 set -u
 executable=$1
@@ -20,6 +20,7 @@ while [ $# -gt 0 ] && [ "$1" != "--bas" ]; do attendus+=("$1"); shift; done
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
 export VOCALIA_SONDE=$dossier/panneau.txt
+export XDG_CONFIG_HOME=$dossier/config  # the remembered window size stays in the test folder
 export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
 
 "$executable" > "$dossier/sortie.txt" 2>&1 &
@@ -77,7 +78,8 @@ if [ -n "${VOCALIA_CAPTURE:-}" ]; then
     import -window root "$VOCALIA_CAPTURE" || echo "screenshot failed"
 fi
 
-xdotool key Escape
+# The first Escape empties the word box when it has the focus and holds text; the next one closes.
+xdotool key Escape Escape
 termine() { ! kill -0 "$pid" 2>/dev/null; }
 attendre termine || { echo "Escape did not close the window"; exit 1; }
 wait "$pid"

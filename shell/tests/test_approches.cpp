@@ -110,6 +110,47 @@ TEST_F(Approches, ResultatsListesEnModeApprochesEtPremierMontre) {
     EXPECT_TRUE(std::filesystem::is_empty(courant.Chemin())) << "a lexicon database was created";
 }
 
+// With "argot" checked, the engine's best words that only have slang
+// articles leave the list; the first word still listed is the one shown and
+// selected, and when none is left the search counts as fruitless.
+TEST_F(Approches, LesFiltresChoisissentLePremierMotVisible) {
+    LexiqueMinimal lexique;
+    const Mots moteur = MoteurApproches(&lexique).RechercherApproches("filosofie");
+    ASSERT_GE(moteur.size(), 2u);
+    const struct {
+        std::size_t argotiques;  // how many of the engine's first words are slang only
+        bool message;
+    } cas[] = {{1, false}, {2, moteur.size() == 2}, {moteur.size(), true}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.argotiques);
+        std::vector<Article> articles = Articles();
+        for (Article& a : articles)
+            if (std::find(moteur.begin(), moteur.begin() + c.argotiques, a.mot) != moteur.begin() + c.argotiques)
+                a.sens = {{"(argot) Sens familier.", {}}};
+        ASSERT_TRUE(ChargerFixture(articles, {}));
+        interface.ViderJournal();
+        Saisir("maison");
+        fenetre->Cliquer(IDC_RECHERCHER);
+        if (fenetre->Coche(IDC_ARGOT) == 0) fenetre->Cliquer(IDC_ARGOT);
+        Saisir("filosofie");
+        fenetre->Cliquer(IDC_APPROCHES);
+        if (c.message) {
+            ASSERT_EQ(interface.Journal().size(), 1u);
+            EXPECT_EQ(interface.Journal()[0].texte, "Aucun mot approch\xE9 n'a \xE9t\xE9 trouv\xE9");
+            EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "");
+            EXPECT_EQ(dialogue.Mode(), ModeListe::Dictionnaire);
+            continue;
+        }
+        const Mots visibles(moteur.begin() + c.argotiques, moteur.end());
+        EXPECT_TRUE(interface.Journal().empty());
+        EXPECT_EQ(Lignes(), visibles);
+        EXPECT_EQ(fenetre->ListeSelection(IDC_LISTE), 0);
+        EXPECT_EQ(dialogue.MotChoisi(), visibles.front());
+        EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), visibles.front());
+        EXPECT_EQ(fenetre->Texte(IDC_DEFINITION), Rendu(visibles.front()));
+    }
+}
+
 TEST_F(Approches, SansResultatMessageEtListeGardee) {
     Saisir("maison");
     fenetre->Cliquer(IDC_RECHERCHER);

@@ -9,6 +9,7 @@
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/DialogueThesaurus.h"
 #include "shell/Identifiants.h"
+#include "shell/ModelesDialogues.h"
 #include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "shell/tests/Fixture.h"
@@ -114,6 +115,23 @@ TEST_F(Flux, LHistoriqueSeParcourtSansJamaisEtreTronque) {
     EXPECT_EQ(dialogue.IndexHistorique(), 3);
     fenetre->Cliquer(IDC_AVANCER);
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+}
+
+// Looking up the last word of the history again brings the index back to it,
+// so that "<=" then steps to the word just before it.
+TEST_F(Flux, RechercherLeDernierMotRameneLIndexSurLui) {
+    Chercher("chat");
+    Chercher("porte");
+    Chercher("maison");
+    fenetre->Cliquer(IDC_RECULER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    Chercher("maison");
+    EXPECT_EQ(dialogue.Historique(), (std::vector<std::string>{"chat", "porte", "maison"}));
+    EXPECT_EQ(dialogue.IndexHistorique(), 2);
+    fenetre->Cliquer(IDC_RECULER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    fenetre->Cliquer(IDC_AVANCER);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "maison");
 }
 
 TEST_F(Flux, LaListeHistoriqueSeChoisitSansSeModifierEtSEfface) {
@@ -286,6 +304,41 @@ TEST_F(Flux, LeDoubleClicEntreDeuxSeparateursNeFaitRien) {
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "monnaie");
 }
 
+// Words anywhere in a long article, and words written with a ligature, are
+// reached by a double-click like any other.
+TEST_F(Flux, LeDoubleClicAtteintToutLeTexteEtLesLigatures) {
+    std::vector<Article> articles = ArticlesEssai();
+    std::string longue;
+    while (longue.size() < 30000) longue += "Remplissage d'un long article. ";
+    articles.push_back(FaireArticle("long", "NOM", {longue + "Voir monnaie."}));
+    articles.push_back(FaireArticle("fen\xEAtre", "NOM", {"Une \x9C" "il-de-b\x9C" "uf, une baie."}));
+    articles.push_back(FaireArticle("\x9C" "il", "NOM", {"Organe de la vue."}));
+    articles.push_back(FaireArticle("b\x9C" "uf", "NOM", {"Animal de trait."}));
+    ASSERT_TRUE(ChargerFixture(articles, FlexionsEssai()));
+    const struct {
+        const char* affiche;
+        const char* clique;  // the word double-clicked, by its first occurrence in the pane
+        std::size_t decalage;
+        const char* attendu;
+    } cas[] = {
+        {"long", "monnaie", 3, "monnaie"},
+        {"fen\xEAtre", "\x9C" "il", 0, "\x9C" "il"},
+        {"fen\xEAtre", "\x9C" "il", 2, "\x9C" "il"},
+        {"fen\xEAtre", "b\x9C" "uf", 1, "b\x9C" "uf"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.attendu);
+        Chercher(c.affiche);
+        const std::size_t position = Panneau().find(c.clique);
+        ASSERT_NE(position, std::string::npos);
+        ASSERT_TRUE(fenetre->DoubleCliquer(IDC_DEFINITION, static_cast<int>(position + c.decalage)));
+        EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), c.attendu);
+    }
+    ASSERT_GT(Panneau().size(), 0u);
+    Chercher("long");
+    EXPECT_GT(Panneau().find("monnaie"), 30000u);  // well past any fixed buffer
+}
+
 TEST_F(Flux, LeDoubleClicSurUneFormeFlechieOuCapitaliseeMeneAuLemme) {
     Chercher("aimer");
     Chercher("maison");
@@ -336,7 +389,7 @@ TEST_F(Flux, LAideMontreLEtiquetteDesDonneesPuisReactiveLesControles) {
     ASSERT_EQ(interface.Journal().size(), 1u);
     EXPECT_EQ(interface.Journal()[0].type, EvenementInterface::Type::Fenetre);
     EXPECT_EQ(interface.Journal()[0].titre, "Vocalia - Aide");
-    EXPECT_EQ(interface.Journal()[0].texte, std::string(PREFIXE_ENTETE_AIDE) + "Litt\xE9 essai");
+    EXPECT_EQ(interface.Journal()[0].texte, "Donn\xE9" "es Litt\xE9 essai");
     EXPECT_EQ(fenetre->Titre(), "Vocalia +");
     EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));
     EXPECT_TRUE(fenetre->EstActif(IDC_EFFACER));  // kept: the list shows the history
@@ -352,27 +405,120 @@ TEST_F(Flux, ToujoursVisibleSuitLaCase) {
     EXPECT_FALSE(fenetre->EstAuPremierPlan());
 }
 
-TEST(FenetreAide, LeBoutonCreditsOuvreLesRemerciements) {
-    InterfaceSansEcran interface;
-    DefinirInterface(&interface);
-    {
-        DialogueAideThesaurus aide;
-        aide.texteEntete = "ent\xEAte";
-        ASSERT_TRUE(aide.Creer());
-        EXPECT_EQ(aide.TexteControle(IDC_ENTETE_AIDE), "ent\xEAte");
-        static_cast<FenetreSansEcran*>(aide.Fenetre())->Cliquer(IDC_CREDITS);
+TEST_F(Flux, LesRaccourcisClavier) {
+    Chercher("chat");
+    Chercher("porte");
+    Chercher("maison");
+    fenetre->DonnerFocus(IDC_LISTE);
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::AltGauche));
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    fenetre->AppuyerRaccourci(Raccourci::AltGauche);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "chat");
+    fenetre->AppuyerRaccourci(Raccourci::AltDroite);
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "porte");
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "porte");
+
+    EXPECT_FALSE(fenetre->ToutEstSelectionne(IDC_MOT));
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::CtrlL));
+    EXPECT_EQ(fenetre->Focus(), IDC_MOT);
+    EXPECT_TRUE(fenetre->ToutEstSelectionne(IDC_MOT));
+
+    fenetre->Saisir(IDC_MOT, "Petit");
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::CtrlF));
+    EXPECT_EQ(dialogue.Mode(), ModeListe::RecTexte);
+    EXPECT_EQ(Lignes(), RechercherPleinTexte("Petit", false));
+    EXPECT_EQ(Panneau(), "");
+
+    // Escape empties a word box that has the focus and holds text; otherwise it closes the window.
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "");
+    EXPECT_FALSE(fenetre->EstTerminee());
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_TRUE(fenetre->EstTerminee());
+    EXPECT_EQ(fenetre->CodeFin(), ID_ANNULER);
+}
+
+TEST_F(Flux, EchapHorsDeLaBoiteFermeLaFenetre) {
+    fenetre->Saisir(IDC_MOT, "chat");
+    fenetre->DonnerFocus(IDC_LISTE);
+    ASSERT_TRUE(fenetre->AppuyerRaccourci(Raccourci::Echap));
+    EXPECT_TRUE(fenetre->EstTerminee());
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "chat");
+}
+
+// The main window grows from its template's size: the list in height, the
+// pane both ways, the column right of the pane with the right edge, the
+// notices under the list and the pane with the bottom edge; the top rows stay.
+TEST(ModeleThesaurusTest, LaFenetreGranditAutourDeLaListeEtDuPanneau) {
+    const ModeleDialogue m = ModeleThesaurus();
+    EXPECT_TRUE(m.redimensionnable);
+    EXPECT_FALSE(m.nomGeometrie.empty());
+    const ControleModele* panneau = m.Controle(IDC_DEFINITION);
+    const ControleModele* liste = m.Controle(IDC_LISTE);
+    ASSERT_TRUE(panneau && liste);
+    EXPECT_EQ(liste->ancrage, unsigned(ETIRE_HAUTEUR));
+    EXPECT_EQ(panneau->ancrage, unsigned(ETIRE_LARGEUR | ETIRE_HAUTEUR));
+    const int droitePanneau = panneau->x + panneau->largeur;
+    const int basListe = liste->y + liste->hauteur;
+    for (const ControleModele& c : m.controles) {
+        if (c.id == IDC_DEFINITION || c.id == IDC_LISTE) continue;
+        SCOPED_TRACE(c.texte);
+        const bool aDroite = c.x >= droitePanneau && c.y + c.hauteur > panneau->y;
+        const bool dessous = c.y + c.hauteur > basListe;
+        EXPECT_EQ((c.ancrage & ANCRAGE_DROITE) != 0, aDroite);
+        EXPECT_EQ((c.ancrage & ANCRAGE_BAS) != 0, dessous);
+        EXPECT_EQ(c.ancrage & (ETIRE_LARGEUR | ETIRE_HAUTEUR), 0u);
     }
-    DefinirInterface(nullptr);
-    ASSERT_EQ(interface.Journal().size(), 1u);
-    const EvenementInterface& credits = interface.Journal()[0];
-    EXPECT_EQ(credits.titre, "Vocalia - Cr\xE9" "dits");
-    for (const char* attendu : {"remerciements pour l'usage des librairies suivantes :", "wxWidgets", "zlib", "OpenSSL",
-                                "unixODBC", "SQLite ODBC", "remerciements pour l'usage des donn\xE9" "es:", "Littr\xE9",
-                                "Dicollecte", "verbiste", "Etalab",
-                                "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont "
-                                "accessibles sur la page principale."})
-        EXPECT_NE(credits.texte.find(attendu), std::string::npos) << attendu;
-    EXPECT_EQ(credits.texte.find("wiktionnaire"), std::string::npos);
+}
+
+// The data lines name the sources the loaded data's label names, and those only.
+TEST(FenetreAide, LeBoutonCreditsOuvreLesRemerciements) {
+    const struct {
+        const char* etiquette;
+        bool communes;
+    } cas[] = {
+        {"Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1, "
+         "communes 6.0.0 ; construit le 2026-01-01", true},
+        {"Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1 ; "
+         "construit le 2026-01-01", false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.communes);
+        ASSERT_TRUE(ChargerFixture(ArticlesEssai(), FlexionsEssai(), c.etiquette));
+        InterfaceSansEcran interface;
+        DefinirInterface(&interface);
+        {
+            DialogueAideThesaurus aide;
+            aide.texteEntete = "ent\xEAte";
+            ASSERT_TRUE(aide.Creer());
+            EXPECT_EQ(aide.TexteControle(IDC_ENTETE_AIDE), "ent\xEAte");
+            static_cast<FenetreSansEcran*>(aide.Fenetre())->Cliquer(IDC_CREDITS);
+        }
+        DefinirInterface(nullptr);
+        ASSERT_EQ(interface.Journal().size(), 1u);
+        const EvenementInterface& credits = interface.Journal()[0];
+        EXPECT_EQ(credits.titre, "Vocalia - Cr\xE9" "dits");
+        for (const char* attendu : {"remerciements pour l'usage des librairies suivantes :", "wxWidgets", "zlib", "OpenSSL",
+                                    "unixODBC", "SQLite ODBC", "remerciements pour l'usage des donn\xE9" "es:", "Littr\xE9",
+                                    "Dicollecte", "verbiste", "Kevin Hendricks", "LGPL-2.1+",
+                                    "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont "
+                                    "accessibles sur la page principale."})
+            EXPECT_NE(credits.texte.find(attendu), std::string::npos) << attendu;
+        EXPECT_EQ(credits.texte.find("wiktionnaire"), std::string::npos);
+        EXPECT_EQ(credits.texte.find("Olivier R."), std::string::npos);  // the thesaurus is not his
+        EXPECT_EQ(credits.texte.find("Etalab") != std::string::npos, c.communes);
+        // The main window's source line follows the data too.
+        InterfaceSansEcran interfacePrincipale;
+        DefinirInterface(&interfacePrincipale);
+        {
+            DialogueThesaurus principal;
+            ASSERT_TRUE(principal.Creer());
+            EXPECT_EQ(static_cast<FenetreSansEcran*>(principal.Fenetre())->TextePrincipal().find("Etalab") !=
+                          std::string::npos,
+                      c.communes);
+        }
+        DefinirInterface(nullptr);
+    }
 }
 
 }  // namespace

@@ -14,25 +14,27 @@ char C(const char* utf8) {
 }
 
 TEST(Tables, LongueursEtPartenaires) {
-    EXPECT_EQ(std::strlen(TableMinuscules), 41u);
-    EXPECT_EQ(std::strlen(TableMajuscules), 41u);
-    EXPECT_EQ(std::strlen(TableMajusculesEtendue), 42u);
-    EXPECT_EQ(std::strlen(TableLettresDeBase), 42u);
+    EXPECT_EQ(std::strlen(TableMinuscules), 43u);
+    EXPECT_EQ(std::strlen(TableMajuscules), 43u);
+    EXPECT_EQ(std::strlen(TableMajusculesEtendue), 44u);
+    EXPECT_EQ(std::strlen(TableLettresDeBase), 44u);
     EXPECT_EQ(std::strlen(TableAccentuees), 30u);
     EXPECT_EQ(std::strlen(TableDesaccentuees), 30u);
     EXPECT_EQ(std::strlen(TableVoyelles), 39u);
-    EXPECT_EQ(std::strlen(TableOrdreAlpha), 110u);
-    EXPECT_EQ(Cp1252VersUtf8(TableMinuscules), "abcdefghijklmnopqrstuvwxyzéèêëàâäùûüîïôöç");
-    EXPECT_EQ(Cp1252VersUtf8(TableMajuscules), "ABCDEFGHIJKLMNOPQRSTUVWXYZÉÈÊËÀÂÄÙÛÜÎÏÔÖÇ");
+    EXPECT_EQ(std::strlen(TableOrdreAlpha), 114u);
+    EXPECT_EQ(Cp1252VersUtf8(TableMinuscules), "abcdefghijklmnopqrstuvwxyzéèêëàâäùûüîïôöçœæ");
+    EXPECT_EQ(Cp1252VersUtf8(TableMajuscules), "ABCDEFGHIJKLMNOPQRSTUVWXYZÉÈÊËÀÂÄÙÛÜÎÏÔÖÇŒÆ");
+    EXPECT_EQ(Cp1252VersUtf8(TableMajusculesEtendue), "ABCDEFGHIJKLMNOPQRSTUVWXYZÉÈÊËÀÂÄÙÛÜÎÏÔÖÇŒÆç");
+    EXPECT_EQ(std::string(TableLettresDeBase), "abcdefghijklmnopqrstuvwxyzeeeeaaauuuiioocoac");
     EXPECT_EQ(Cp1252VersUtf8(TableAccentuees), "ÉÈÊËÀÂÄÙÛÜÎÏÔÖÇéèêëàâäùûüîïôöç");
     EXPECT_EQ(Cp1252VersUtf8(TableVoyelles), "AEIOUÉÈÊËÀÂÄÙÛÜÎÏÔÖaeiouyéèêëàâäùûüîïôö");
     EXPECT_EQ(Cp1252VersUtf8(TableOrdreAlpha),
-              "AÁÀÂÄÃaáàâäãBbCÇcçDdEÉÈÊËeéèêëFfGgHhIÍÌÎÏiíìîïJjKkLlMmNÑnñOÒÔÖoôöPpQqRrSsTtUÙÛÜuùûü"
+              "AÁÀÂÄÃÆaáàâäãæBbCÇcçDdEÉÈÊËeéèêëFfGgHhIÍÌÎÏiíìîïJjKkLlMmNÑnñOÒÔÖŒoôöœPpQqRrSsTtUÙÛÜuùûü"
               "VvWwXxYyZz0123456789-'./,° ");
 }
 
 TEST(Tables, OrdreAlphaSansDoublon) {
-    for (std::size_t i = 0; i < 110; ++i)
+    for (std::size_t i = 0; i < 114; ++i)
         EXPECT_EQ(RangAlpha(TableOrdreAlpha[i]), int(i + 1)) << "rang " << i + 1;
 }
 
@@ -57,7 +59,10 @@ TEST(Caracteres, FonctionsSurUnOctet) {
         {"y", "y", "y", "y", true, false, true, true},
         {"Y", "y", "y", "Y", false, true, false, true},
         {"ñ", "ñ", "", "ñ", false, false, false, false},
-        {"œ", "œ", "", "œ", false, false, false, false},
+        {"œ", "œ", "o", "œ", false, false, true, true},
+        {"Œ", "œ", "o", "Œ", false, true, false, true},
+        {"æ", "æ", "a", "æ", false, false, true, true},
+        {"Æ", "æ", "a", "Æ", false, true, false, true},
         {"á", "á", "", "á", false, false, false, false},
         {"5", "5", "", "5", false, false, false, true},
         {"-", "-", "", "-", false, false, false, false},
@@ -111,9 +116,26 @@ TEST(Caracteres, CarSuperieurSuitLesRangs) {
     EXPECT_TRUE(CarSuperieur(C("é"), 'e'));
     EXPECT_TRUE(CarSuperieur('b', C("ã")));
     EXPECT_TRUE(CarSuperieur(' ', 'z'));   // the last rank
-    EXPECT_TRUE(CarSuperieur('A', C("œ")));  // absent: rank 0
-    EXPECT_FALSE(CarSuperieur(C("œ"), C("æ")));
+    EXPECT_TRUE(CarSuperieur('A', C("ÿ")));  // absent: rank 0
+    // The ligatures rank after the accented forms of their first letter.
+    EXPECT_TRUE(CarSuperieur(C("œ"), C("ö")));
+    EXPECT_TRUE(CarSuperieur('o', C("Œ")));
+    EXPECT_TRUE(CarSuperieur(C("æ"), C("ã")));
+    EXPECT_TRUE(CarSuperieur(C("œ"), C("æ")));
     EXPECT_FALSE(CarSuperieur(C("æ"), C("œ")));
+}
+
+TEST(Caracteres, SecondeLettreDesLigatures) {
+    EXPECT_EQ(SecondeLettreLigature(C("œ")), 'e');
+    EXPECT_EQ(SecondeLettreLigature(C("æ")), 'e');
+    EXPECT_EQ(SecondeLettreLigature(C("Œ")), 'E');
+    EXPECT_EQ(SecondeLettreLigature(C("Æ")), 'E');
+    for (int octet = 0; octet < 256; ++octet) {
+        const char c = char(octet);
+        if (!std::strchr("\x9C\xE6\x8C\xC6", c) || c == '\0') {
+            EXPECT_EQ(SecondeLettreLigature(c), '\0') << octet;
+        }
+    }
 }
 
 }  // namespace

@@ -39,6 +39,22 @@ TEST(MotSuperieur, Cas) {
         {"ça", "cb", false},
         {"ñ", "n", true},
         {"ñ", "o", false},
+        // A ligature sorts as its two letters, just after them.
+        {"cœur", "coeur", true},
+        {"coeur", "cœur", false},
+        {"coeurs", "cœur", true},
+        {"cœur", "coeurs", false},
+        {"cœur", "coda", true},
+        {"cœur", "cofre", false},
+        {"œil", "a", true},
+        {"œil", "oeil", true},
+        {"Œil", "oeil", false},
+        {"œuvre", "ouvre", false},
+        {"ægide", "aegide", true},
+        {"ægide", "afin", false},
+        {"Æsope", "aesope", false},
+        {"cæcum", "caecum", true},
+        {"cæcum", "caduc", true},
     };
     for (const auto& c : cas)
         EXPECT_EQ(MotSuperieur(W(c.a), W(c.b)), c.superieur) << c.a << " > " << c.b;
@@ -112,6 +128,11 @@ TEST(MotAutourDe, Positions) {
         {8, "noir"}, {11, "noir"}, {12, "noir"}, {500, "noir"},
     };
     for (const auto& [pos, attendu] : cas) EXPECT_EQ(MotAutourDe(texte, pos), attendu) << pos;
+    // The ligatures are letters: "œil-de-bœuf" holds "œil" and "bœuf".
+    EXPECT_EQ(MotAutourDe(W("un œil-de-bœuf"), 3), W("œil"));
+    EXPECT_EQ(MotAutourDe(W("un œil-de-bœuf"), 4), W("œil"));
+    EXPECT_EQ(MotAutourDe(W("un œil-de-bœuf"), 11), W("bœuf"));
+    EXPECT_EQ(MotAutourDe(W("l'Æsope"), 3), W("Æsope"));
     EXPECT_EQ(MotAutourDe(W("l'élève, ñu"), 4), W("élève"));
     EXPECT_EQ(MotAutourDe(W("l'élève, ñu"), 10), "u");
     EXPECT_EQ(MotAutourDe(" - ", 1), "");

@@ -32,7 +32,8 @@ TEST(Minuscules, TablesEntieres) {
         {"ÉLÈVE", "élève"},
         {"ÇA VA", "ça va"},
         {"ÀÂÄÙÛÜÎÏÔÖÊË", "àâäùûüîïôöêë"},
-        {"Ñ1-Œ", "Ñ1-Œ"},  // outside the tables: unchanged
+        {"Ñ1-Ÿ", "Ñ1-Ÿ"},  // outside the tables: unchanged
+        {"ŒIL, ÆSOPE", "œil, æsope"},
         {"déjà", "déjà"},
     };
     for (const auto& c : cas)
@@ -99,6 +100,19 @@ TEST(FinsDeLigneCRLF, UnCrAvantChaqueLf) {
         {"sans fin", "sans fin"},
     };
     for (const auto& c : cas) EXPECT_EQ(FinsDeLigneCRLF(c[0]), c[1]);
+}
+
+TEST(DeplierLigatures, ChaqueLigatureDevientSesDeuxLettres) {
+    const Cas cas[] = {
+        {"", ""},
+        {"cœur", "coeur"},
+        {"Œil-de-bœuf", "OEil-de-boeuf"},
+        {"ægide", "aegide"},
+        {"ÆSOPE", "AESOPE"},
+        {"cœlacanthe, cæcum", "coelacanthe, caecum"},
+        {"sans ligature", "sans ligature"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(DeplierLigatures(W(c.entree)), W(c.attendu)) << c.entree;
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST_F(Script, RechercheNavigationHistoriqueAideEtLien) {
               "definition<<\nNOM \n\n- Ouverture.\n>>\n"
               "liste_type=Historique\nmot_choisi=porte\nmot=porte\nliste=chat|porte\nselection=1\nconjugaison=0\n"
               "effacer=1\ndefinition<<\nNOM \n\n- Ouverture.\n>>\n"
-              "fenetre: Vocalia - Aide\n<<\nDonnées Littré, Dicollecte, verbiste, Etalab essai\n>>\n"
+              "fenetre: Vocalia - Aide\n<<\nDonnées essai\n>>\n"  // the label alone names the sources
               "page: https://fr.wiktionary.org/wiki/porte\n"
               "liste_type=Historique\nmot_choisi=porte\nmot=porte\nliste=\nselection=-1\nconjugaison=1\neffacer=1\n"
               "definition<<\nNOM \n\n- Ouverture.\n>>\n");
