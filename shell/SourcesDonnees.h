@@ -11,8 +11,12 @@ inline constexpr const char* NOM_PAGE_LICENCES = "vocalia-licences.html";
 
 // The selected word's page; the home page for an empty word. The word goes in unencoded.
 std::string AdresseArticleEnLigne(const std::string& mot);
-// file:// address of the licence page next to the running executable.
+// file:// address of the licence page: next to the running executable (a
+// build folder), else in the installed data folder, else next to the
+// executable anyway.
 std::string AdressePageLicences();
+// The page's path for that choice, from the two folders.
+std::string CheminPageLicences(const std::string& dossierExecutable, const std::string& dossierInstalle);
 
 extern const char* const TEXTE_LICENCE_DONNEES;      // main window, under the list
 extern const char* const TEXTE_SOURCE_DEFINITIONS;   // main window, under the pane
