@@ -3,6 +3,7 @@
 #   ./vocalia.sh         install what is missing, build the data and the program, start it
 #   ./vocalia.sh test    install what is missing, build everything, run the whole test suite
 #   ./vocalia.sh bench   build and print the benchmarks' figures
+#   ./vocalia.sh paquet  build the Debian package vocalia_<version>_amd64.deb (Release, under /usr)
 set -euo pipefail
 cd "$(dirname "$0")"
 action=${1:-lancer}
@@ -15,6 +16,7 @@ paquets=(
   stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
   nodejs
   xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 
 installer() {
@@ -64,8 +66,14 @@ case "$action" in
     construire build/release -DCMAKE_BUILD_TYPE=Release
     cmake --build build/release --target bench
     ;;
+  paquet)
+    installer
+    construire build/paquet -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+    (cd build/paquet && cpack -B "$PWD/paquets" >/dev/null)
+    ls build/paquet/paquets/vocalia_*_amd64.deb
+    ;;
   *)
-    echo "usage: $0 [test|bench]" >&2
+    echo "usage: $0 [test|bench|paquet]" >&2
     exit 2
     ;;
 esac
