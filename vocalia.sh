@@ -68,7 +68,9 @@ case "$action" in
     ;;
   paquet)
     installer
-    construire build/paquet -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+    # Only what the package holds is built: the tests are not part of it.
+    cmake -S . -B build/paquet -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake --build build/paquet --target vocalia vocalia-dico documents_installes
     (cd build/paquet && cpack -B "$PWD/paquets" >/dev/null)
     ls build/paquet/paquets/vocalia_*_amd64.deb
     ;;
