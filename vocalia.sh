@@ -3,6 +3,7 @@
 #   ./vocalia.sh         install what is missing, build the data and the program, start it
 #   ./vocalia.sh test    install what is missing, build everything, run the whole test suite
 #   ./vocalia.sh bench   build and print the benchmarks' figures
+#   ./vocalia.sh paquet  build the Debian package vocalia_<version>_amd64.deb (Release, under /usr)
 set -euo pipefail
 cd "$(dirname "$0")"
 action=${1:-lancer}
@@ -16,6 +17,7 @@ paquets=(
   wordnet-base dict-freedict-fra-eng dict-freedict-eng-fra
   nodejs
   xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 
 installer() {
@@ -65,8 +67,16 @@ case "$action" in
     installer
     construire build/release bench -DCMAKE_BUILD_TYPE=Release
     ;;
+  paquet)
+    installer
+    # Only what the package holds is built: the tests are not part of it.
+    cmake -S . -B build/paquet -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake --build build/paquet --target vocalia vocalia-dico documents_installes
+    (cd build/paquet && cpack -B "$PWD/paquets" >/dev/null)
+    ls build/paquet/paquets/vocalia_*_amd64.deb
+    ;;
   *)
-    echo "usage: $0 [test|bench]" >&2
+    echo "usage: $0 [test|bench|paquet]" >&2
     exit 2
     ;;
 esac

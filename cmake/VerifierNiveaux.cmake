@@ -36,6 +36,7 @@ set(niveaux
   vocalia_shell 6
   # the tools
   vocalia_script 7
+  vocalia_dico 7
   vocalia_donnees_littre 7
   vocalia_donnees_conjugaisons 7
   vocalia_donnees_approches 7

@@ -14,8 +14,12 @@ inline constexpr const char* NOM_PAGE_LICENCES = "vocalia-licences.html";
 
 // The selected word's page; the home page for an empty word. The word goes in unencoded.
 std::string AdresseArticleEnLigne(const std::string& mot);
-// file:// address of the licence page next to the running executable.
+// file:// address of the licence page: next to the running executable (a
+// build folder), else in the installed data folder, else next to the
+// executable anyway.
 std::string AdressePageLicences();
+// The page's path for that choice, from the two folders.
+std::string CheminPageLicences(const std::string& dossierExecutable, const std::string& dossierInstalle);
 
 // One source of the embedded data. The texts are UTF-8, as the licence page
 // and the README that repeat them; the windows get them in Windows-1252.

@@ -8,7 +8,25 @@ namespace {
 // The SQLite driver creates a missing database file unless told not to; a
 // lookup must never leave an empty database where none was.
 constexpr const char* SANS_CREATION = ";NoCreat=1";
+
+// The same text with the driver given by its registered name instead of the
+// library's path; empty when the text does not name the library.
+std::string AvecPiloteInscrit(const std::string& texte) {
+    const std::string parLibrairie = std::string("DRIVER={") + VOCALIA_PILOTE_SQLITE + "}";
+    const std::string parNom = std::string("DRIVER={") + PILOTE_SQLITE_INSCRIT + "}";
+    if (parLibrairie == parNom || texte.compare(0, parLibrairie.size(), parLibrairie) != 0) return {};
+    return parNom + texte.substr(parLibrairie.size());
+}
 }  // namespace
+
+bool ConnexionBase::Connecter() {
+    // A text the driver call cannot take whole is not sent cut.
+    if (!connexion_ || texteConnexion_.size() > SHRT_MAX) return false;
+    const SQLRETURN code = SQLDriverConnect(connexion_, nullptr, reinterpret_cast<SQLCHAR*>(texteConnexion_.data()),
+                                            SQLSMALLINT(texteConnexion_.size()), sortieConnexion_,
+                                            SQLSMALLINT(sizeof sortieConnexion_), nullptr, SQL_DRIVER_NOPROMPT);
+    return code == SQL_SUCCESS || code == SQL_SUCCESS_WITH_INFO;
+}
 
 std::unique_ptr<ConnexionBase> ConnexionBase::Ouvrir(const std::string& chaine, const std::string& motDePasse) {
     std::unique_ptr<ConnexionBase> base(new ConnexionBase);
@@ -18,13 +36,15 @@ std::unique_ptr<ConnexionBase> ConnexionBase::Ouvrir(const std::string& chaine, 
     if (base->environnement_ && SQLAllocConnect(base->environnement_, &base->connexion_) != SQL_SUCCESS)
         base->connexion_ = nullptr;
     base->dernierCode_ = -1;
-    // A text the driver call cannot take whole is not sent cut.
-    if (base->connexion_ && base->texteConnexion_.size() <= SHRT_MAX) {
-        // The outcome shows up in the first statement operation.
-        SQLDriverConnect(base->connexion_, nullptr,
-                         reinterpret_cast<SQLCHAR*>(base->texteConnexion_.data()),
-                         SQLSMALLINT(base->texteConnexion_.size()), base->sortieConnexion_,
-                         SQLSMALLINT(sizeof base->sortieConnexion_), nullptr, SQL_DRIVER_NOPROMPT);
+    // Any other outcome shows up in the first statement operation.
+    if (!base->Connecter()) {
+        // The library found at build time may be gone (another machine, a
+        // moved driver): the registered driver may still be there.
+        const std::string inscrit = AvecPiloteInscrit(base->texteConnexion_);
+        if (!inscrit.empty()) {
+            base->texteConnexion_ = inscrit;
+            base->Connecter();
+        }
     }
     return base;
 }

@@ -8,8 +8,16 @@
 #include <memory>
 #include <string>
 
+// The SQLite ODBC driver is named by its library's path, found when the
+// program was configured, so that no system-wide driver registration is
+// needed; the registered name serves when the build found no library, and
+// when the library named cannot be loaded at run time.
+#ifndef VOCALIA_PILOTE_SQLITE
+#define VOCALIA_PILOTE_SQLITE "SQLite3"
+#endif
+inline constexpr const char* PILOTE_SQLITE_INSCRIT = "SQLite3";
 // Callers append the database path to this prefix.
-inline constexpr const char* PREFIXE_CONNEXION = "DRIVER={SQLite3};Database=";
+inline constexpr const char* PREFIXE_CONNEXION = "DRIVER={" VOCALIA_PILOTE_SQLITE "};Database=";
 // Used whenever a caller passes an empty password.
 extern const char* const MOT_DE_PASSE_DEFAUT;
 
@@ -42,6 +50,7 @@ public:
 
 private:
     ConnexionBase() = default;
+    bool Connecter();  // true when the driver accepted the text
 
     SQLCHAR sortieConnexion_[100] = {};
     SQLHENV environnement_ = nullptr;
