@@ -121,7 +121,7 @@ TEST(SourcesDonnees, LaPageDesLicencesDonneChaqueSource) {
 TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
     const std::string complete =
         "Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1, "
-        "communes 6.0.0 ; construit le 2026-01-01";
+        "wordnet-base 1:3.0-36, dict-freedict-fra-eng 2024.10.10-1, communes 6.0.0 ; construit le 2026-01-01";
     const std::string sansCommunes =
         "Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1 ; "
         "construit le 2026-01-01";
@@ -130,8 +130,8 @@ TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
         std::size_t credits;
         const char* definitions;
     } cas[] = {
-        {complete, 5, "d\xE9" "finitions : Littr\xE9 et Etalab"},
-        {sansCommunes, 4, "d\xE9" "finitions : Littr\xE9"},
+        {complete, 8, "d\xE9" "finitions : Littr\xE9 et Etalab"},
+        {sansCommunes, 5, "d\xE9" "finitions : Littr\xE9"},
         {"", 0, "d\xE9" "finitions : "},
     };
     for (const auto& c : cas) {
@@ -146,7 +146,7 @@ TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
         EXPECT_EQ(etalab, communes);
     }
     const std::vector<std::string> credits = LignesCreditsDonnees(complete);
-    ASSERT_EQ(credits.size(), 5u);
+    ASSERT_EQ(credits.size(), 8u);
     EXPECT_EQ(credits[1],
               "- synonymes : th\xE9saurus fran\xE7" "ais de LibreOffice, de Kevin Hendricks, Fr\xE9" "d\xE9ric Labb\xE9 et "
               "Laurent Godard (LGPL-2.1+)");

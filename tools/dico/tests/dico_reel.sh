@@ -60,8 +60,9 @@ cas 0 '« l'"'"'acrimonie » → acrimonie'  '^- Qualité de ce qui exerce' '' -
 cas 0 '« l’acrimonie » → acrimonie'      '^- Qualité de ce qui exerce' '' -- 'l’acrimonie'
 cas 0 ''                                 '^LOCUTION ADVERBIALE' '' -- "d'abord"
 cas 0 '« d’abord » → d'"'"'abord'        '^LOCUTION ADVERBIALE' '' -- 'd’abord'
-cas 0 '« œil » → oeil'                   '^- L.organe de la vue\.' '' -- œil
-cas 0 '« OEIL » → oeil'                  '^- L.organe de la vue\.' '' -- OEIL
+cas 0 ''                                 '^- L.organe de la vue\.' '' -- œil
+cas 0 '« oeil » → œil'                   '^- L.organe de la vue\.' '' -- oeil
+cas 0 '« OEIL » → œil'                   '^- L.organe de la vue\.' '' -- OEIL
 # not found, with the approximate words
 cas 1 '~^introuvable : maisson$'         vide '' -- maisson
 cas 1 '~^mots approchés : maison(, [^,]+){0,9}$' vide '' -- maisson
