@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -69,6 +70,28 @@ Octets Gzip(const std::string& texte) {
     return fini ? sortie : Octets();
 }
 
+// A word index and its article file, the index's size first, as the Littré harness reads them.
+Octets Littre() {
+    const std::string articles[] = {
+        "<i><small>(m\xC3\xAA-zon) s. f.</small></i>\n\n<b>1\xC2\xB0</b> B\xC3\xA2timent servant de logis.\n"
+        "<span foreground=\"#0000CD\">Ma maison est br\xC3\xBBl\xC3\xA9\x65</span>, "
+        "<span foreground=\"#B22222\">BOSSUET</span>, <span foreground=\"#556B2F\">la Valli\xC3\xA8re.</span>.\n"
+        "\n<b><big>\xC3\x89TYMOLOGIE</big></b>\n\n    Wallon, mohon ; du lat. <i>mansionem</i>.\n",
+        "<i><small>(fr\xC3\xA9-mi-san, san-t') adj.</small></i>\n\n    Qui fr\xC3\xA9mit.\n",
+    };
+    Octets index, contenu;
+    const char* noms[] = {"MAISON", "FR\xC3\x89MISSANT, ANTE"};
+    for (std::size_t i = 0; i < std::size(articles); ++i) {
+        AjouterEnregistrementStarDict(index, noms[i], static_cast<std::uint32_t>(contenu.size()),
+                                      static_cast<std::uint32_t>(articles[i].size()));
+        contenu.insert(contenu.end(), articles[i].begin(), articles[i].end());
+    }
+    Octets graine = {static_cast<unsigned char>(index.size() >> 8), static_cast<unsigned char>(index.size())};
+    graine.insert(graine.end(), index.begin(), index.end());
+    graine.insert(graine.end(), contenu.begin(), contenu.end());
+    return graine;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +113,7 @@ int main(int argc, char** argv) {
         {"charge_index/essai", index},
         {"stardict_index/essai", IndexStarDict()},
         {"stardict_articles/essai", articles},
+        {"littre/essai", Littre()},
     };
     for (const auto& [nom, octets] : graines) {
         if (octets.empty() || !Ecrire(dossier / nom, octets)) {
