@@ -4,6 +4,7 @@
 #   ./vocalia.sh test    install what is missing, build everything, run the whole test suite
 #   ./vocalia.sh bench   build and print the benchmarks' figures
 #   ./vocalia.sh paquet  build the Debian package vocalia_<version>_amd64.deb (Release, under /usr)
+#   ./vocalia.sh fuzz [seconds]  build the parsers' libFuzzer harnesses (clang) and run each in turn
 set -euo pipefail
 cd "$(dirname "$0")"
 action=${1:-lancer}
@@ -50,6 +51,34 @@ construire() {  # construire <dossier> <cible> [options cmake...]   (cible "all"
   cmake --build "$dossier" --target "$cible"
 }
 
+# Each harness in turn, one process, for `duree` seconds, from its seeds; the
+# inputs it finds grow build/fuzz/fuzz/corpus/<harness>/, a crash lands in
+# build/fuzz/fuzz/trouvailles/<harness>/ (it goes to fuzz/trouvailles/ with its fix).
+lancer_fuzz() {
+  local duree=$1 dossier=build/fuzz/fuzz echec=0
+  cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DVOCALIA_FUZZ=ON -DVOCALIA_SANITIZE=ON -DVOCALIA_GUI=OFF -DVOCALIA_DONNEES_REELLES=OFF >/dev/null
+  cmake --build build/fuzz --target fuzz_tout
+  local nom graines g
+  while read -r nom graines; do
+    mkdir -p "$dossier/corpus/$nom" "$dossier/trouvailles/$nom" "$dossier/journaux/$nom"
+    local presentes=()
+    for g in $graines; do [ -d "$g" ] && presentes+=("$g"); done
+    echo "== $nom ($duree s)"
+    # libFuzzer writes its log (fuzz-0.log) in the current folder: not the corpus's.
+    if (cd "$dossier/journaux/$nom" && "../../fuzz_$nom" -max_total_time="$duree" -timeout=10 \
+          -jobs=1 -workers=1 -artifact_prefix="../../trouvailles/$nom/" "../../corpus/$nom" "${presentes[@]}" \
+          >/dev/null 2>&1); then
+      grep -h '^Done' "$dossier/journaux/$nom/fuzz-0.log" || true
+    else
+      echo "TROUVAILLE : $nom, voir $dossier/journaux/$nom/fuzz-0.log et $dossier/trouvailles/$nom/"
+      echec=1
+    fi
+  done < "$dossier/harnais.txt"
+  return $echec
+}
+
 case "$action" in
   lancer)
     installer
@@ -75,8 +104,13 @@ case "$action" in
     (cd build/paquet && cpack -B "$PWD/paquets" >/dev/null)
     ls build/paquet/paquets/vocalia_*_amd64.deb
     ;;
+  fuzz)
+    paquets+=(clang libclang-rt-14-dev)
+    installer
+    lancer_fuzz "${2:-60}"
+    ;;
   *)
-    echo "usage: $0 [test|bench|paquet]" >&2
+    echo "usage: $0 [test|bench|paquet|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

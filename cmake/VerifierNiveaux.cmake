@@ -37,6 +37,8 @@ set(niveaux
   # the tools
   vocalia_script 7
   vocalia_dico 7
+  vocalia_fuzz_commun 0
+  vocalia_fuzz_donnees 9
   vocalia_donnees_littre 7
   vocalia_donnees_conjugaisons 7
   vocalia_donnees_approches 7

@@ -56,6 +56,21 @@ TEST(ChargeIndex, UnBlocCoupeAvantSesNulsFinauxEstRefuseSansLireAuDela) {
     }
 }
 
+TEST(ChargeIndex, DesClesHorsDOrdreRestentToutesTrouvables) {
+    // Out of order (and "\xE9" after "z" in byte order): a binary search on
+    // the stored order would miss some of them.
+    for (const std::string& charge : {"mzn\0maison\0\0a\0\0ison\0x\0\0\0"s, "z\0un\0\0\xE9\0deux\0\0b\0\0\0"s}) {
+        Indexeur index;
+        ASSERT_TRUE(Charger(index, charge));
+        ContenuIndex contenu;
+        ASSERT_TRUE(AnalyserChargeIndex(reinterpret_cast<const unsigned char*>(charge.data()), charge.size(), contenu));
+        for (std::size_t i = 0; i < contenu.cles.size(); ++i) {
+            EXPECT_TRUE(index.Contient(contenu.cles[i])) << contenu.cles[i];
+            EXPECT_EQ(index.GetValeurs(contenu.cles[i]), contenu.listes[i]);
+        }
+    }
+}
+
 TEST(ChargeIndex, UnChargementRefuseLaisseLIndexCommeIlEtait) {
     Indexeur index;
     ASSERT_TRUE(Charger(index, "a\0un\0\0\0"s));

@@ -1,6 +1,5 @@
 #include "tools/donnees/Communes.h"
 
-#include <cmath>
 #include <map>
 
 #include "text/Cp1252.h"
@@ -29,6 +28,8 @@ std::string DeDepartement(const Departement& d) {
     }
 }
 
+constexpr double TypeLiaisonMaximal = 8;
+
 std::map<std::string, Departement> LireDepartements(const ValeurJson& tableau) {
     std::map<std::string, Departement> departements;
     for (const ValeurJson& entree : tableau.elements) {
@@ -38,7 +39,10 @@ std::map<std::string, Departement> LireDepartements(const ValeurJson& tableau) {
         d.nom = entree.Texte("nom");
         d.zone = entree.Texte("zone");
         const ValeurJson* liaison = entree.Membre("typeLiaison");
-        if (liaison && liaison->type == ValeurJson::Type::Nombre && std::isfinite(liaison->nombre))
+        // The register's link types are 0 to 8; any other number (one beyond
+        // the range of int included) is taken as no type.
+        if (liaison && liaison->type == ValeurJson::Type::Nombre && liaison->nombre >= 0 &&
+            liaison->nombre <= TypeLiaisonMaximal)
             d.liaison = static_cast<int>(liaison->nombre);
         departements[code] = d;
     }

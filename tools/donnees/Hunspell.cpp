@@ -1,6 +1,7 @@
 #include "tools/donnees/Hunspell.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
@@ -12,6 +13,17 @@ bool LireUtf8(std::string_view s, std::size_t& i, char32_t& point) {
     const std::size_t longueur = DecoderUtf8(s, i, point);
     i += longueur;
     return longueur > 0;
+}
+
+// The alias a run of digits names (AF and AM count from 1), or null when it
+// names none, a number too large for any integer included.
+template <typename T>
+const T* AliasNumero(const std::vector<T>& alias, std::string_view chiffres) {
+    std::size_t n = 0;
+    const char* fin = chiffres.data() + chiffres.size();
+    const auto [lu, erreur] = std::from_chars(chiffres.data(), fin, n);
+    if (erreur != std::errc() || lu != fin || n < 1 || n > alias.size()) return nullptr;
+    return &alias[n - 1];
 }
 
 std::vector<std::string> Champs(std::string_view ligne) {
@@ -168,9 +180,8 @@ std::vector<Drapeau> DictionnaireHunspell::DrapeauxOuAlias(std::u32string_view t
     if (!alias_.empty()) {
         const std::string chiffres = EnUtf8(texte);
         if (QueDesChiffres(chiffres)) {
-            const std::size_t n = std::stoul(chiffres);
-            if (n >= 1 && n <= alias_.size()) return Drapeaux(alias_[n - 1]);
-            return {};
+            const std::u32string* alias = AliasNumero(alias_, chiffres);
+            return alias ? Drapeaux(*alias) : std::vector<Drapeau>();
         }
     }
     return Drapeaux(texte);
@@ -207,8 +218,8 @@ bool DictionnaireHunspell::LireLigneAffixe(const std::vector<std::string>& champ
     regle.condition = LireCondition(Decoder(champs[4]));
     std::string morphologie(ApresChamps(ligne, 5));
     if (QueDesChiffres(morphologie) && !aliasMorphologie_.empty()) {
-        const std::size_t n = std::stoul(morphologie);
-        morphologie = n >= 1 && n <= aliasMorphologie_.size() ? aliasMorphologie_[n - 1] : "";
+        const std::string* alias = AliasNumero(aliasMorphologie_, morphologie);
+        morphologie = alias ? *alias : "";
     }
     regle.morphologie = morphologie;
     existante->second.regles.push_back(std::move(regle));
@@ -287,8 +298,8 @@ bool DictionnaireHunspell::LireEntrees(std::string_view texte) {
         if (finTete != std::string_view::npos) {
             std::string morphologie(ApresChamps(ligne.substr(finTete), 0));
             if (QueDesChiffres(morphologie) && !aliasMorphologie_.empty()) {
-                const std::size_t n = std::stoul(morphologie);
-                morphologie = n >= 1 && n <= aliasMorphologie_.size() ? aliasMorphologie_[n - 1] : "";
+                const std::string* alias = AliasNumero(aliasMorphologie_, morphologie);
+                morphologie = alias ? *alias : "";
             }
             entree.morphologie = morphologie;
         }

@@ -21,6 +21,10 @@ struct NoeudXml {
     }
 };
 
+// verbiste nests six levels deep; a document far deeper is refused rather
+// than letting each level's recursion run the stack out.
+constexpr int ProfondeurMaximale = 200;
+
 bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 bool EstCaractereDeNom(char c) {
@@ -57,7 +61,7 @@ public:
     // The document's root element; false when the document is malformed.
     bool Lire(NoeudXml& racine) {
         if (!SauterProlog()) return false;
-        if (!LireElement(racine)) return false;
+        if (!LireElement(racine, 0)) return false;
         return SauterDivers() && pos_ == s_.size();
     }
 
@@ -188,7 +192,7 @@ private:
         return true;
     }
 
-    bool LireContenu(NoeudXml& noeud) {
+    bool LireContenu(NoeudXml& noeud, int profondeur) {
         for (;;) {
             if (pos_ >= s_.size()) return false;
             if (Commence("</")) return LireBaliseFermante(noeud.nom);
@@ -197,7 +201,7 @@ private:
             if (saute) continue;
             if (s_[pos_] == '<') {
                 NoeudXml enfant;
-                if (!LireElement(enfant)) return false;
+                if (!LireElement(enfant, profondeur + 1)) return false;
                 noeud.enfants.push_back(std::move(enfant));
             } else if (!LireTexte(noeud)) {
                 return false;
@@ -205,10 +209,11 @@ private:
         }
     }
 
-    bool LireElement(NoeudXml& noeud) {
+    bool LireElement(NoeudXml& noeud, int profondeur) {
+        if (profondeur > ProfondeurMaximale) return false;
         bool vide = false;
         if (!LireBaliseOuvrante(noeud, vide)) return false;
-        return vide || LireContenu(noeud);
+        return vide || LireContenu(noeud, profondeur);
     }
 };
 

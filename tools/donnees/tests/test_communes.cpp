@@ -59,6 +59,20 @@ TEST(Communes, OneArticlePerCurrentCommune) {
     }
 }
 
+TEST(Communes, LinkTypeOutOfRangeJoinsWithDe) {
+    for (const char* liaison : {"1e300", "-1e300", "-3", "9", "2147483648", "\"3\""}) {
+        SCOPED_TRACE(liaison);
+        const std::string departements =
+            std::string(R"([{"code":"80","nom":"Somme","zone":"metro","typeLiaison":)") + liaison + "}]";
+        std::vector<Article> articles;
+        ASSERT_TRUE(ArticlesCommunes(R"([{"nom":"Amiens","departement":"80","type":"commune-actuelle"}])",
+                                     departements, articles));
+        ASSERT_EQ(articles.size(), 1u);
+        ASSERT_EQ(articles[0].sens.size(), 1u);
+        EXPECT_EQ(articles[0].sens[0].definition, "Commune fran\xE7" "aise du d\xE9partement de Somme (80).");
+    }
+}
+
 TEST(Communes, MalformedRegisterGivesNothing) {
     std::vector<Article> articles;
     EXPECT_FALSE(ArticlesCommunes("[{\"nom\":\"Amiens\"", Departements, articles));

@@ -98,6 +98,24 @@ TEST(Hunspell, NumericFlagsAliasesAndMorphologyAliases) {
     EXPECT_EQ(Formes(d, 1), (std::set<std::string>{"caillou", "cailloux"}));
 }
 
+TEST(Hunspell, AliasNumbersThatNameNoAliasGiveNothing) {
+    // 0, one past the last alias, and numbers too large for any integer.
+    for (const std::string nombre : {"0", "3", "18446744073709551616", "99999999999999999999999999"}) {
+        SCOPED_TRACE(nombre);
+        DictionnaireHunspell d;
+        ASSERT_TRUE(d.LireAffixes("FLAG num\nAF 2\nAF 101\nAF 102\nAM 2\nAM po:nom\nAM is:pl\n"
+                                  "SFX 101 Y 1\nSFX 101 0 s/" + nombre + " . " + nombre + "\n"
+                                  "SFX 102 Y 1\nSFX 102 0 x .\n"));
+        ASSERT_TRUE(d.LireEntrees("2\nchat/1 " + nombre + "\nchien/" + nombre + " 1\n"));
+        ASSERT_EQ(d.Entrees().size(), 2u);
+        EXPECT_EQ(d.Entrees()[0].morphologie, "");
+        EXPECT_EQ(Formes(d, 0), (std::set<std::string>{"chat", "chats"}));
+        EXPECT_EQ(Morphologie(d, 0, "chats"), "");
+        EXPECT_TRUE(d.Entrees()[1].drapeaux.empty());
+        EXPECT_EQ(d.Entrees()[1].morphologie, "po:nom");
+    }
+}
+
 TEST(Hunspell, LatinEncodingAndUtf8Flags) {
     DictionnaireHunspell latin;
     ASSERT_TRUE(latin.LireAffixes("SET ISO8859-1\nSFX A Y 1\nSFX A 0 s .\n"));

@@ -111,6 +111,13 @@ TEST_F(VerbisteReel, MarksAspirateH) {
     EXPECT_FALSE(habiter->hAspire);
 }
 
+std::string Repete(const std::string& motif, std::size_t fois) {
+    std::string texte;
+    texte.reserve(motif.size() * fois);
+    for (std::size_t i = 0; i < fois; ++i) texte += motif;
+    return texte;
+}
+
 // A tiny hand-made pair of files exercising what the reader must cope with.
 class VerbisteFait : public ::testing::Test {
 protected:
@@ -210,6 +217,8 @@ TEST_F(VerbisteFait, FailsOnMissingOrMalformedFiles) {
         {"unknown entity", Ecrire("e.xml", "<verbs-fr><v><i>ch&eacute;</i><t>ch:anter</t></v></verbs-fr>"),
          modeles},
         {"trailing garbage", Ecrire("g.xml", "<verbs-fr></verbs-fr><x/>"), modeles},
+        {"nested too deep",
+         Ecrire("p.xml", "<verbs-fr>" + Repete("<v>", 100000) + Repete("</v>", 100000) + "</verbs-fr>"), modeles},
         {"template without colon",
          verbesOk, Ecrire("n.xml", "<conjugation-fr><template name=\"chanter\"></template></conjugation-fr>")},
     };
