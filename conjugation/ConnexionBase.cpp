@@ -1,5 +1,6 @@
 #include "conjugation/ConnexionBase.h"
 
+#include <atomic>
 #include <climits>
 
 const char* const MOT_DE_PASSE_DEFAUT = "plumevolage";
@@ -8,6 +9,9 @@ namespace {
 // The SQLite driver creates a missing database file unless told not to; a
 // lookup must never leave an empty database where none was.
 constexpr const char* SANS_CREATION = ";NoCreat=1";
+
+// Shared by every connection, so that a number never names two statements.
+std::atomic<std::uint64_t> dernierNumeroInstruction{0};
 }  // namespace
 
 std::unique_ptr<ConnexionBase> ConnexionBase::Ouvrir(const std::string& chaine, const std::string& motDePasse) {
@@ -58,12 +62,14 @@ bool ConnexionBase::AssurerInstruction() {
         instruction_ = nullptr;
         return false;
     }
+    numeroInstruction_ = ++dernierNumeroInstruction;
     return true;
 }
 
 bool ConnexionBase::LibererInstruction() {
     if (instruction_) SQLFreeStmt(instruction_, SQL_DROP);
     instruction_ = nullptr;
+    numeroInstruction_ = 0;
     return true;
 }
 

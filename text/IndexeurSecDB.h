@@ -50,7 +50,7 @@ private:
     std::string colonneDonnees_;
     bool prepare_ = false;
     ConnexionBase* connexion_ = nullptr;
-    // The statement the bindings belong to: any later statement on the
-    // connection drops it, and with it the prepared state.
-    SQLHSTMT instruction_ = nullptr;
+    // The number of the statement the bindings belong to: any later
+    // statement on the connection drops it, and with it the prepared state.
+    std::uint64_t numeroInstruction_ = 0;
 };
