@@ -21,6 +21,7 @@
 #include "text/Cp1252.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -76,16 +77,19 @@ std::string Etiquette(const std::string& versionsEnrichissement) {
 // a truncated resource that looks up to date.
 bool Ecrire(const std::filesystem::path& chemin, const std::vector<unsigned char>& octets) {
     if (octets.empty()) return false;
-    const std::filesystem::path provisoire = chemin.string() + ".part";
+    const std::filesystem::path provisoire = NomProvisoire(chemin.string());
+    bool ecrit;
     {
         std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
         fichier.write(reinterpret_cast<const char*>(octets.data()),
                       static_cast<std::streamsize>(octets.size()));
-        if (!fichier) return false;
+        ecrit = bool(fichier);
     }
     std::error_code erreur;
-    std::filesystem::rename(provisoire, chemin, erreur);
-    return !erreur;
+    if (ecrit) std::filesystem::rename(provisoire, chemin, erreur);
+    const bool place = ecrit && !erreur;
+    if (!place) std::filesystem::remove(provisoire, erreur);
+    return place;
 }
 
 bool EcrireRessources(const Options& options, const std::string& etiquette,
