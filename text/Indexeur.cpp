@@ -18,7 +18,7 @@ bool Indexeur::ChargeRessource(const char* nom, bool inflate, bool decipher,
 bool Indexeur::ChargeCharge(const unsigned char* octets, std::size_t taille) {
     ContenuIndex contenu;
     if (!AnalyserChargeIndex(octets, taille, contenu)) return false;
-    // The stored order is trusted: the data builder writes keys ascending.
+    // The parser has checked that the keys ascend: no sort needed.
     donnees_.construire(std::move(contenu.cles), std::move(contenu.listes), true);
     return true;
 }

@@ -56,6 +56,25 @@ TEST(ChargeIndex, UnBlocCoupeAvantSesNulsFinauxEstRefuseSansLireAuDela) {
     }
 }
 
+TEST(ChargeIndex, DesClesHorsDOrdreOuRepeteesSontRefusees) {
+    // The lookup is a binary search: each of these would load and then miss keys.
+    const std::vector<std::string> desordres = {
+        "b\0un\0\0a\0deux\0\0\0"s,                  // descending
+        "a\0un\0\0a\0deux\0\0\0"s,                  // repeated
+        "ab\0un\0\0a\0deux\0\0\0"s,                 // a prefix after the longer key
+        "\xE9t\xE9\0un\0\0z\0deux\0\0\0"s,           // signed-char order: accented before 'z'
+        "a\0un\0\0c\0deux\0\0b\0trois\0\0\0"s};       // out of order further on
+    for (const std::string& charge : desordres) {
+        Indexeur index;
+        ASSERT_TRUE(Charger(index, "x\0garde\0\0\0"s));
+        EXPECT_FALSE(Charger(index, charge)) << charge;
+        EXPECT_EQ(index.GetValeurs("x"), (Mots{"garde"}));  // left as it was
+    }
+    Indexeur ordonne;
+    ASSERT_TRUE(Charger(ordonne, "a\0un\0\0ab\0deux\0\0z\0\0\xE9t\xE9\0trois\0\0\0"s));
+    for (const char* cle : {"a", "ab", "z", "\xE9t\xE9"}) EXPECT_TRUE(ordonne.Contient(cle)) << cle;
+}
+
 TEST(ChargeIndex, UnChargementRefuseLaisseLIndexCommeIlEtait) {
     Indexeur index;
     ASSERT_TRUE(Charger(index, "a\0un\0\0\0"s));
