@@ -7,6 +7,13 @@
 // widths are larger than the classic layout had them (1030, 1008, 1009 and
 // the four detail boxes): GTK fonts are wider and the captions were clipped.
 
+namespace {
+// A line of the credits that names a source the data was built without.
+void RetirerLignesQuiNomment(ModeleDialogue& m, const std::string& nom) {
+    std::erase_if(m.controles, [&nom](const auto& controle) { return controle.texte.find(nom) != std::string::npos; });
+}
+}  // namespace
+
 ModeleDialogue ModeleThesaurus() {
     ModeleDialogue m;
     m.id = IDD_THESAURUS;
@@ -93,5 +100,6 @@ ModeleDialogue ModeleCredits() {
         {ID_STATIQUE, TypeControle::Statique, "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont accessibles sur la page principale.", 7, 127, 347, 9, STYLE_AUCUN},
         {ID_OK, TypeControle::Bouton, "OK", 155, 146, 50, 14, STYLE_BOUTON_DEFAUT},
     };
+    if (!DONNEES_AVEC_COMMUNES) RetirerLignesQuiNomment(m, "Etalab");
     return m;
 }

@@ -6,8 +6,15 @@
 #include "text/Cp1252.h"
 
 const char* const TEXTE_LICENCE_DONNEES = "donn\xE9" "es sous licences libres";
+#if VOCALIA_AVEC_COMMUNES
+const bool DONNEES_AVEC_COMMUNES = true;
 const char* const TEXTE_SOURCE_DEFINITIONS = "d\xE9" "finitions : Littr\xE9 et Etalab";
 const char* const PREFIXE_ENTETE_AIDE = "Donn\xE9" "es Littr\xE9, Dicollecte, verbiste, Etalab ";
+#else
+const bool DONNEES_AVEC_COMMUNES = false;
+const char* const TEXTE_SOURCE_DEFINITIONS = "d\xE9" "finitions : Littr\xE9";
+const char* const PREFIXE_ENTETE_AIDE = "Donn\xE9" "es Littr\xE9, Dicollecte, verbiste ";
+#endif
 
 std::string AdresseArticleEnLigne(const std::string& mot) {
     if (mot.empty()) return ADRESSE_WIKTIONNAIRE;

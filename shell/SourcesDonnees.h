@@ -14,6 +14,10 @@ std::string AdresseArticleEnLigne(const std::string& mot);
 // file:// address of the licence page next to the running executable.
 std::string AdressePageLicences();
 
+// Whether the dictionary was built with the commune register. Without it no
+// text of the program may name the register.
+extern const bool DONNEES_AVEC_COMMUNES;
+
 extern const char* const TEXTE_LICENCE_DONNEES;      // main window, under the list
 extern const char* const TEXTE_SOURCE_DEFINITIONS;   // main window, under the pane
 extern const char* const PREFIXE_ENTETE_AIDE;         // help window, before the data label

@@ -9,6 +9,7 @@
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/DialogueThesaurus.h"
 #include "shell/Identifiants.h"
+#include "shell/ModelesDialogues.h"
 #include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "shell/tests/Fixture.h"
@@ -368,11 +369,27 @@ TEST(FenetreAide, LeBoutonCreditsOuvreLesRemerciements) {
     EXPECT_EQ(credits.titre, "Vocalia - Cr\xE9" "dits");
     for (const char* attendu : {"remerciements pour l'usage des librairies suivantes :", "wxWidgets", "zlib", "OpenSSL",
                                 "unixODBC", "SQLite ODBC", "remerciements pour l'usage des donn\xE9" "es:", "Littr\xE9",
-                                "Dicollecte", "verbiste", "Etalab",
+                                "Dicollecte", "verbiste",
                                 "les r\xE9" "f\xE9rences de licence d'utilisation et des articles utilis\xE9s sont "
                                 "accessibles sur la page principale."})
         EXPECT_NE(credits.texte.find(attendu), std::string::npos) << attendu;
     EXPECT_EQ(credits.texte.find("wiktionnaire"), std::string::npos);
+    EXPECT_EQ(credits.texte.find("Etalab") != std::string::npos, DONNEES_AVEC_COMMUNES);
+}
+
+// Data built without the commune register: no text names it.
+TEST(SourcesDonnees, LeRegistreDesCommunesNEstNommeQueSIlEstDansLesDonnees) {
+    const std::string credits = [] {
+        std::string texte;
+        for (const auto& controle : ModeleCredits().controles) texte += controle.texte + "\n";
+        return texte;
+    }();
+    for (const std::string& texte : {std::string(TEXTE_SOURCE_DEFINITIONS), std::string(PREFIXE_ENTETE_AIDE), credits}) {
+        SCOPED_TRACE(texte);
+        EXPECT_EQ(texte.find("Etalab") != std::string::npos, DONNEES_AVEC_COMMUNES);
+        if (!DONNEES_AVEC_COMMUNES) EXPECT_EQ(texte.find("commune"), std::string::npos);
+        EXPECT_NE(texte.find("Littr\xE9"), std::string::npos);
+    }
 }
 
 }  // namespace
