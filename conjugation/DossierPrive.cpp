@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "text/FichiersTexte.h"
+
 namespace {
 
 bool EstAbsolu(const char* chemin) { return chemin != nullptr && chemin[0] == '/'; }
@@ -49,8 +51,16 @@ std::string DossierPrive() {
     const char* execution = std::getenv("XDG_RUNTIME_DIR");
     const std::string base =
         EstAbsolu(execution) && EstDossierSur(SansBarreFinale(execution)) ? SansBarreFinale(execution) : DossierCache();
-    if (base.empty()) return std::string();
-    const std::string dossier = (base == "/" ? "" : base) + "/" + NOM_DOSSIER_PRIVE;
-    if (!CreerDossiers(dossier) || !EstDossierSur(dossier)) return std::string();
-    return dossier + "/";
+    if (!base.empty()) {
+        const std::string dossier = (base == "/" ? "" : base) + "/" + NOM_DOSSIER_PRIVE;
+        if (CreerDossiers(dossier)) return EstDossierSur(dossier) ? dossier + "/" : std::string();
+    }
+    // A user with no home folder to write in (a system account): a folder of
+    // its own in the shared temporary folder, named after its user number.
+    // Another user may have taken the name first; it is then refused.
+    const std::string temporaire = DossierTemporaire();
+    if (temporaire.empty()) return std::string();
+    const std::string dossier = temporaire + NOM_DOSSIER_PRIVE + "-" + std::to_string(geteuid());
+    if (mkdir(dossier.c_str(), 0700) != 0 && errno != EEXIST) return std::string();
+    return EstDossierSur(dossier) ? dossier + "/" : std::string();
 }

@@ -287,6 +287,27 @@ TEST_F(CopieConjugaisons, TheFolderFollowsTheUsersFolders) {
         EXPECT_EQ(DossierPrive(), maison + "/.cache/vocalia/");
         EXPECT_TRUE(EstDossierSur(maison + "/.cache/vocalia"));
     }
+    {
+        // No home folder to write in: a folder named after the user in the
+        // temporary folder, unless someone else made it writable to others.
+        const std::string temporaire = base_.Chemin("tmp");
+        fs::create_directories(temporaire);
+        VariableEssai sansExecution("XDG_RUNTIME_DIR", std::nullopt);
+        VariableEssai sansCache("XDG_CACHE_HOME", std::nullopt);
+        VariableEssai chezSoi("HOME", base_.Chemin("fichier"));
+        VariableEssai tmp("TMPDIR", temporaire);
+        EcrireFichier(base_.Chemin("fichier"), "pas un dossier");
+        const std::string attendu = temporaire + "/vocalia-" + std::to_string(geteuid());
+        EXPECT_EQ(DossierPrive(), attendu + "/");
+        EXPECT_TRUE(EstDossierSur(attendu));
+        fs::permissions(attendu, fs::perms::all);
+        EXPECT_EQ(DossierPrive(), "");
+        // An existing cache folder that is not safe is refused, not replaced by another.
+        VariableEssai cacheNonSur("XDG_CACHE_HOME", cache);
+        fs::create_directories(cache + "/vocalia");
+        fs::permissions(cache + "/vocalia", fs::perms::all);
+        EXPECT_EQ(DossierPrive(), "");
+    }
 }
 
 }  // namespace

@@ -387,7 +387,9 @@ TEST(SourcesDonnees, LeRegistreDesCommunesNEstNommeQueSIlEstDansLesDonnees) {
     for (const std::string& texte : {std::string(TEXTE_SOURCE_DEFINITIONS), std::string(PREFIXE_ENTETE_AIDE), credits}) {
         SCOPED_TRACE(texte);
         EXPECT_EQ(texte.find("Etalab") != std::string::npos, DONNEES_AVEC_COMMUNES);
-        if (!DONNEES_AVEC_COMMUNES) EXPECT_EQ(texte.find("commune"), std::string::npos);
+        if (!DONNEES_AVEC_COMMUNES) {
+            EXPECT_EQ(texte.find("commune"), std::string::npos);
+        }
         EXPECT_NE(texte.find("Littr\xE9"), std::string::npos);
     }
 }
