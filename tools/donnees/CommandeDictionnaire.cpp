@@ -1,5 +1,5 @@
 // vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
-//                              [--communes FICHIER.json]
+//                              [--communes FICHIER.json | --sans-communes]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
 // goes to stderr, the report to stdout.
@@ -37,6 +37,8 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         const bool suivant = i + 1 < arguments.size();
         if (argument == "--sortie" && suivant) options.sortie = arguments[++i];
         else if (argument == "--communes" && suivant) options.sources.communes = arguments[++i];
+        // Without it the register installed in tools/ is read when it is there.
+        else if (argument == "--sans-communes") options.sources.communes.clear();
         else if (argument == "--sans-enrichissement") options.enrichir = false;
         else return false;
     }
@@ -127,7 +129,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
-                             "[--sans-enrichissement] [--communes FICHIER.json]\n");
+                             "[--sans-enrichissement] [--communes FICHIER.json | --sans-communes]\n");
         return 2;
     }
     std::vector<Article> articles;
