@@ -47,44 +47,70 @@ int DistancePositionnelle(const std::string& a, const std::string& b) {
     return d;
 }
 
+// SousSuiteCommune is a depth-first walk: at level k it tries the positions
+// of A from I[k] on, each against the first match in B after the match of
+// level k - 1, goes one level deeper on a match, and abandons the whole start
+// as soon as a chain reaches the last byte of A or of B. Walked as written,
+// it tries every subsequence that never reaches those last bytes: its time
+// doubles with each shared letter. What a level does from position i with
+// the previous match at jPrec depends on nothing else, so each (i, jPrec) is
+// worked out once, from the last position of A back to the first.
+namespace {
+
+// What the walk does from one state: how many levels it matches at most,
+// counting this one, and whether it abandons the start (a chain reached the
+// end of A or of B) rather than running out of positions of A.
+struct IssueNiveau {
+    int profondeur = 0;
+    bool abandon = false;
+};
+
+// The issue of every state (i, jPrec) for one position i of A, jPrec < lb,
+// from the issues of position i + 1 (null for the last position).
+void IssuesPosition(char octet, const std::string& texteB, int lb, bool derniere,
+                    const IssueNiveau* suivantes, IssueNiveau* issues) {
+    int correspondance = 0;  // the first j > jPrec with B[j] == octet, 0 when none
+    for (int jPrec = lb - 1; jPrec >= 0; --jPrec) {
+        if (texteB[jPrec] == octet) correspondance = jPrec + 1;
+        IssueNiveau& issue = issues[jPrec];
+        if (correspondance == 0) {
+            issue = derniere ? IssueNiveau{0, false} : suivantes[jPrec];
+        } else if (derniere || correspondance == lb) {
+            issue = IssueNiveau{1, true};  // the next level starts past an end
+        } else {
+            const IssueNiveau plusProfond = suivantes[correspondance];
+            if (plusProfond.abandon) {
+                issue = IssueNiveau{1 + plusProfond.profondeur, true};
+            } else {
+                const IssueNiveau ensuite = suivantes[jPrec];
+                issue = IssueNiveau{std::max(1 + plusProfond.profondeur, ensuite.profondeur), ensuite.abandon};
+            }
+        }
+    }
+}
+
+}  // namespace
+
 int SousSuiteCommune(const std::string& texteA, const std::string& texteB) {
-    // 1-based positions, as the search is written; I[k] and J[k] never go
-    // beyond length + 1 <= 99, and k never beyond min(la, lb) + 1.
     const int la = std::min(Longueur(texteA), static_cast<int>(LONGUEUR_MAX_SOUS_SUITE));
     const int lb = std::min(Longueur(texteB), static_cast<int>(LONGUEUR_MAX_SOUS_SUITE));
-    auto A = [&texteA](int i) { return texteA[i - 1]; };
-    auto B = [&texteB](int j) { return texteB[j - 1]; };
-    int I[TAILLE_POSITIONS];
-    int J[TAILLE_POSITIONS];
+    if (la == 0 || lb == 0) return 0;
+    // Two rows of states, for positions i and i + 1, and the first level of
+    // each start (jPrec = 0) for every position.
+    IssueNiveau rangees[2][TAILLE_POSITIONS];
+    IssueNiveau departs[TAILLE_POSITIONS];
+    for (int i = la; i >= 1; --i) {
+        IssueNiveau* issues = rangees[i % 2];
+        const IssueNiveau* suivantes = rangees[(i + 1) % 2];
+        IssuesPosition(texteA[i - 1], texteB, lb, i == la, suivantes, issues);
+        departs[i] = issues[0];
+    }
+    // Each start s begins at position s + 1; a start that runs out of
+    // positions of A without abandoning ends the whole search.
     int S = 0;
-    J[0] = 0;
     for (int s = 0; s < la; ++s) {
-        int k = 1;
-        I[1] = s + 1;
-        J[1] = 1;
-        for (;;) {
-            if (I[k] > la || J[k] > lb) break;
-            int trouve = 0;
-            for (int j = J[k - 1] + 1; j <= lb; ++j) {
-                if (B(j) == A(I[k])) {
-                    trouve = j;
-                    break;
-                }
-            }
-            if (trouve != 0) {
-                J[k] = trouve;
-                S = std::max(S, k);
-                ++k;
-                I[k] = I[k - 1] + 1;
-                J[k] = trouve + 1;
-                continue;
-            }
-            ++I[k];
-            if (I[k] <= la) continue;
-            --k;
-            if (k == 0) return S;
-            ++I[k];
-        }
+        S = std::max(S, departs[s + 1].profondeur);
+        if (!departs[s + 1].abandon) return S;
     }
     return S;
 }
@@ -126,6 +152,7 @@ int DistancePhonetique(const std::string& q, const std::string& c) {
     const std::string tq = Tronquer(Transcrire(q), CODES_MAX_TRANSCRIPTION);
     const std::string tc = Tronquer(Transcrire(c), CODES_MAX_TRANSCRIPTION);
     const int valeur = 3 * DistanceSousSuite(tq, tc);
+    if (cache.size() >= PAIRES_MAX_CACHE_PHONETIQUE) cache.clear();
     cache.emplace(cle, valeur);
     return valeur;
 }

@@ -23,6 +23,10 @@ int DistanceSousSuite(const std::string& a, const std::string& b);
 int DistanceSousSuitePonderee(const std::string& a, const std::string& b);
 int DistancePhonetique(const std::string& q, const std::string& c);
 
-// Phonetic distances per unordered word pair, for the whole run.
+// Phonetic distances per unordered word pair. A search ranks at most a few
+// thousand candidates, so this many pairs keep hundreds of searches cheap to
+// repeat, in a few megabytes; when full it is emptied and fills again, rather
+// than grow with every word typed in a long session.
+inline constexpr std::size_t PAIRES_MAX_CACHE_PHONETIQUE = 50000;
 std::map<std::string, int>& CachePhonetique();
 std::string ClePaire(const std::string& x, const std::string& y);

@@ -1,7 +1,7 @@
 #pragma once
-// The "conjugaison" command: the conjugation database is put in the temporary
-// folder once, each request reads one verb's row from it, and the text is
-// shown in its own modal window.
+// The "conjugaison" command: the conjugation database is put in the user's
+// private folder once, each request reads one verb's row from it, and the
+// text is shown in its own modal window.
 #include <cstddef>
 #include <string>
 
@@ -17,7 +17,9 @@ extern const char* const MOT_DE_PASSE_CONJUGAISONS;
 // be put on disk.
 bool ZephJugaison(const std::string& verbe);
 
-// The path of the on-disk copy, written only when nothing exists there yet.
+// The path of the on-disk copy in the private folder (DossierPrive), written
+// again unless the file there is ours and holds exactly the embedded
+// database. False, with an empty path, when there is no safe folder.
 bool PreparerBaseConjugaisons(std::string& chemin);
 
 // The verb's text (LF line ends) from the database at `chemin`; false, with

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "approx/DistancesMots.h"
 #include "approx/LexiqueApproches.h"
 #include "approx/MoteurApproches.h"
 #include "approx/ReglesPhonetiques.h"
@@ -45,7 +46,9 @@ int main() {
     const MoteurApproches moteur(&lexique);
     const std::vector<std::string> requetes = {
         "filosofie", "ortografe", "fotografie", "sitoyen", "anbulance", "maisson",
-        "chato",     "rinosserose", "bibliotek", "anbassadeur", "xylofone", "a"};
+        "chato",     "rinosserose", "bibliotek", "anbassadeur", "xylofone", "a",
+        // A long misspelt commune name: long candidates that share most letters.
+        "Saint-Remy-en-Bouzemont-Saint-Genest-et-Issoxx"};
 
     const long kioAvant = KioResidents();
     auto debut = Horloge::now();
@@ -79,6 +82,20 @@ int main() {
         for (int i = 0; i < REPETITIONS_CHAUDES; ++i) moteur.RechercherApproches(mot);
         std::printf("%-14s %8zu %12.2f %12.3f %12.3f\n", utf8.c_str(), n, premiere,
                     Ms(debut) / REPETITIONS_CHAUDES, (MsCpu() - cpu) / REPETITIONS_CHAUDES);
+    }
+    std::printf("Paires en cache phon\xC3\xA9tique apr\xC3\xA8s ces %zu requ\xC3\xAAtes : %zu (plafond %zu)\n",
+                requetes.size(), CachePhonetique().size(), PAIRES_MAX_CACHE_PHONETIQUE);
+
+    // The subsequence search alone, on runs of shared letters whose last bytes
+    // never match: the case where a plain walk of every chain doubles its
+    // time with each letter.
+    std::printf("%-14s %12s %12s\n", "sous-suite", "commune", "CPU (ms)");
+    for (int n = 20; n <= 90; n += 10) {
+        const std::string a = std::string(std::size_t(n), 'a') + "z";
+        const std::string b = std::string(std::size_t(n - 1), 'a') + "y";
+        cpu = MsCpu();
+        const int commune = SousSuiteCommune(a, b);
+        std::printf("%5zu / %-6zu %12d %12.3f\n", a.size(), b.size(), commune, MsCpu() - cpu);
     }
     return 0;
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "approx/DistancesMots.h"
 #include "approx/ReglesPhonetiques.h"
@@ -59,6 +62,106 @@ TEST_F(Distances, SousSuiteCommuneGloutonne) {
     EXPECT_EQ(DistanceSousSuite("abab", "dadab"), 3);
 }
 
+namespace {
+// The search as it is described, step by step: a depth-first walk over the
+// positions of A that abandons a start when a chain reaches the end of A or
+// of B. Exponential in the number of shared letters, so only fed short pairs.
+int SousSuiteCommuneParLeDetail(const std::string& texteA, const std::string& texteB) {
+    const int la = std::min(static_cast<int>(texteA.size()), static_cast<int>(LONGUEUR_MAX_SOUS_SUITE));
+    const int lb = std::min(static_cast<int>(texteB.size()), static_cast<int>(LONGUEUR_MAX_SOUS_SUITE));
+    auto A = [&texteA](int i) { return texteA[i - 1]; };
+    auto B = [&texteB](int j) { return texteB[j - 1]; };
+    int I[100];
+    int J[100];
+    int S = 0;
+    J[0] = 0;
+    for (int s = 0; s < la; ++s) {
+        int k = 1;
+        I[1] = s + 1;
+        J[1] = 1;
+        for (;;) {
+            if (I[k] > la || J[k] > lb) break;
+            int trouve = 0;
+            for (int j = J[k - 1] + 1; j <= lb; ++j) {
+                if (B(j) == A(I[k])) {
+                    trouve = j;
+                    break;
+                }
+            }
+            if (trouve != 0) {
+                J[k] = trouve;
+                S = std::max(S, k);
+                ++k;
+                I[k] = I[k - 1] + 1;
+                J[k] = trouve + 1;
+                continue;
+            }
+            ++I[k];
+            if (I[k] <= la) continue;
+            --k;
+            if (k == 0) return S;
+            ++I[k];
+        }
+    }
+    return S;
+}
+
+std::string MotAuHasard(std::mt19937& hasard, const std::string& alphabet, int longueurMax) {
+    std::uniform_int_distribution<int> longueur(0, longueurMax);
+    std::uniform_int_distribution<std::size_t> lettre(0, alphabet.size() - 1);
+    std::string mot(static_cast<std::size_t>(longueur(hasard)), ' ');
+    for (char& c : mot) c = alphabet[lettre(hasard)];
+    return mot;
+}
+}  // namespace
+
+TEST_F(Distances, SousSuiteCommuneRendCeQueDonneLaRechercheParLeDetail) {
+    std::mt19937 hasard(13);
+    // Few letters make long shared runs, where the walk backtracks most.
+    for (const std::string alphabet : {"ab", "abc", "aab-", "eaiu\xE9st", "abcdefghijklmnopqrstuvwxyz"}) {
+        for (int essai = 0; essai < 3000; ++essai) {
+            const std::string a = MotAuHasard(hasard, alphabet, 16);
+            const std::string b = MotAuHasard(hasard, alphabet, 16);
+            ASSERT_EQ(SousSuiteCommune(a, b), SousSuiteCommuneParLeDetail(a, b)) << a << "/" << b;
+        }
+    }
+}
+
+TEST_F(Distances, SousSuiteCommuneSurLesPairesQuiFontRevenirEnArriere) {
+    // Shared runs whose last bytes never match: every chain is walked back.
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        {std::string(18, 'a') + "z", std::string(17, 'a') + "y"},
+        {std::string(17, 'a') + "z", std::string(18, 'a') + "y"},
+        {"abababababababababz", "babababababababay"},
+        {"Saint-Remy-en-Bouzx", "Saint-Remy-en-Bouzy"},
+        {"Saint-Genest-et-Isx", "Saint-Genest-Isy"},
+        {"aaaaaaaaaaaaaaaaaa", "aaaaaaaaaaaaaaaaa"},
+        {"zaaaaaaaaaaaaaaaaa", "aaaaaaaaaaaaaaaaay"},
+        {std::string(120, 'x'), std::string(110, 'x')},
+        {std::string(99, 'q') + "r", std::string(130, 'r')},
+    };
+    for (const auto& [a, b] : cas) {
+        EXPECT_EQ(SousSuiteCommune(a, b), SousSuiteCommuneParLeDetail(a, b)) << a << "/" << b;
+        EXPECT_EQ(SousSuiteCommune(b, a), SousSuiteCommuneParLeDetail(b, a)) << b << "/" << a;
+    }
+}
+
+TEST_F(Distances, SousSuiteCommuneDeMotsLongsSansFinCommune) {
+    // 60 shared letters and ends that never match: the walk described above
+    // would try some 2^60 chains; the result is the whole shared run.
+    const std::string a = std::string(60, 'a') + "z";
+    const std::string b = std::string(59, 'a') + "y";
+    EXPECT_EQ(SousSuiteCommune(a, b), 59);
+    EXPECT_EQ(SousSuiteCommune(b, a), 59);
+    EXPECT_EQ(DistanceSousSuite(a, b), 61 - 59);
+    // A misspelt commune name against the commune: the first chain is the
+    // 44-byte common beginning, and no chain can be longer.
+    const std::string nom = "Saint-Remy-en-Bouzemont-Saint-Genest-et-Issoxx";
+    const std::string commune = "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
+    EXPECT_EQ(SousSuiteCommune(nom, commune), 44);
+    EXPECT_EQ(DistanceSousSuitePonderee(nom, commune), 4 * (46 - 44));
+}
+
 TEST_F(Distances, SousSuiteCoupeLesEntreesTropLongues) {
     // 150 bytes against 149: only 98 bytes of each are walked, so the
     // common part found is 98, and nothing is written past the arrays.
@@ -93,6 +196,20 @@ TEST_F(Distances, LaDistancePhonetiqueEstMiseEnCacheParPaire) {
     EXPECT_EQ(DistancePhonetique("a", "b"), 42);
     EXPECT_EQ(ClePaire("x", "x"), "x/x");
     EXPECT_EQ(ClePaire("\xE9", "z"), "z/\xE9");
+}
+
+TEST_F(Distances, LeCachePhonetiqueResteBorne) {
+    CachePhonetique().clear();
+    for (std::size_t i = 0; i < PAIRES_MAX_CACHE_PHONETIQUE; ++i)
+        CachePhonetique()["plein" + std::to_string(i) + "/z"] = 1;
+    // Full: the next new pair empties it first, then is kept alone.
+    EXPECT_EQ(DistancePhonetique("bal", "bol"), 3);
+    EXPECT_EQ(CachePhonetique().size(), 1u);
+    EXPECT_EQ(CachePhonetique().count("bal/bol"), 1u);
+    // A pair already there is answered without touching the rest.
+    EXPECT_EQ(DistancePhonetique("bol", "bal"), 3);
+    EXPECT_EQ(CachePhonetique().size(), 1u);
+    CachePhonetique().clear();
 }
 
 TEST_F(Distances, DistanceMots) {

@@ -56,19 +56,23 @@ TEST(ChargeIndex, UnBlocCoupeAvantSesNulsFinauxEstRefuseSansLireAuDela) {
     }
 }
 
-TEST(ChargeIndex, DesClesHorsDOrdreRestentToutesTrouvables) {
-    // Out of order (and "\xE9" after "z" in byte order): a binary search on
-    // the stored order would miss some of them.
-    for (const std::string& charge : {"mzn\0maison\0\0a\0\0ison\0x\0\0\0"s, "z\0un\0\0\xE9\0deux\0\0b\0\0\0"s}) {
+TEST(ChargeIndex, DesClesHorsDOrdreOuRepeteesSontRefusees) {
+    // The lookup is a binary search: each of these would load and then miss keys.
+    const std::vector<std::string> desordres = {
+        "b\0un\0\0a\0deux\0\0\0"s,                  // descending
+        "a\0un\0\0a\0deux\0\0\0"s,                  // repeated
+        "ab\0un\0\0a\0deux\0\0\0"s,                 // a prefix after the longer key
+        "\xE9t\xE9\0un\0\0z\0deux\0\0\0"s,           // signed-char order: accented before 'z'
+        "a\0un\0\0c\0deux\0\0b\0trois\0\0\0"s};       // out of order further on
+    for (const std::string& charge : desordres) {
         Indexeur index;
-        ASSERT_TRUE(Charger(index, charge));
-        ContenuIndex contenu;
-        ASSERT_TRUE(AnalyserChargeIndex(reinterpret_cast<const unsigned char*>(charge.data()), charge.size(), contenu));
-        for (std::size_t i = 0; i < contenu.cles.size(); ++i) {
-            EXPECT_TRUE(index.Contient(contenu.cles[i])) << contenu.cles[i];
-            EXPECT_EQ(index.GetValeurs(contenu.cles[i]), contenu.listes[i]);
-        }
+        ASSERT_TRUE(Charger(index, "x\0garde\0\0\0"s));
+        EXPECT_FALSE(Charger(index, charge)) << charge;
+        EXPECT_EQ(index.GetValeurs("x"), (Mots{"garde"}));  // left as it was
     }
+    Indexeur ordonne;
+    ASSERT_TRUE(Charger(ordonne, "a\0un\0\0ab\0deux\0\0z\0\0\xE9t\xE9\0trois\0\0\0"s));
+    for (const char* cle : {"a", "ab", "z", "\xE9t\xE9"}) EXPECT_TRUE(ordonne.Contient(cle)) << cle;
 }
 
 TEST(ChargeIndex, UnChargementRefuseLaisseLIndexCommeIlEtait) {

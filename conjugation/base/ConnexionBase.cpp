@@ -1,5 +1,6 @@
 #include "conjugation/base/ConnexionBase.h"
 
+#include <atomic>
 #include <climits>
 
 const char* const MOT_DE_PASSE_DEFAUT = "plumevolage";
@@ -17,6 +18,9 @@ std::string AvecPiloteInscrit(const std::string& texte) {
     if (parLibrairie == parNom || texte.compare(0, parLibrairie.size(), parLibrairie) != 0) return {};
     return parNom + texte.substr(parLibrairie.size());
 }
+
+// Shared by every connection, so that a number never names two statements.
+std::atomic<std::uint64_t> dernierNumeroInstruction{0};
 }  // namespace
 
 bool ConnexionBase::Connecter() {
@@ -78,12 +82,14 @@ bool ConnexionBase::AssurerInstruction() {
         instruction_ = nullptr;
         return false;
     }
+    numeroInstruction_ = ++dernierNumeroInstruction;
     return true;
 }
 
 bool ConnexionBase::LibererInstruction() {
     if (instruction_) SQLFreeStmt(instruction_, SQL_DROP);
     instruction_ = nullptr;
+    numeroInstruction_ = 0;
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,11 @@ public:
 
     // The current statement handle, or null.
     SQLHSTMT Instruction() const { return instruction_; }
+    // The number of the current statement, unique in the process and never
+    // reused; 0 when there is none. The driver may give a new statement the
+    // handle of the one it just freed, so only this number tells whether a
+    // statement prepared earlier is still the current one.
+    std::uint64_t NumeroInstruction() const { return numeroInstruction_; }
     // The full connection string given to the driver (password included); empty once closed.
     const std::string& TexteConnexion() const { return texteConnexion_; }
 
@@ -56,6 +62,7 @@ private:
     SQLHENV environnement_ = nullptr;
     SQLHDBC connexion_ = nullptr;
     SQLHSTMT instruction_ = nullptr;
+    std::uint64_t numeroInstruction_ = 0;
     SQLRETURN dernierCode_ = -1;
     std::string texteConnexion_;
 };

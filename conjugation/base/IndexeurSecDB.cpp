@@ -68,13 +68,13 @@ bool IndexeurSecDB::PreparerRequete(ConnexionBase* connexion, const std::string&
     FixerParametre(cleCourante_);
     if (!LierColonnes(preparee)) return false;
     connexion_ = connexion;
-    instruction_ = preparee;
+    numeroInstruction_ = connexion->NumeroInstruction();
     prepare_ = true;
     return true;
 }
 
 bool IndexeurSecDB::EstPrepareSur(const ConnexionBase* connexion) const {
-    return prepare_ && connexion && connexion == connexion_ && connexion->Instruction() == instruction_;
+    return prepare_ && connexion && numeroInstruction_ != 0 && connexion->NumeroInstruction() == numeroInstruction_;
 }
 
 BlocOctets IndexeurSecDB::LireDonnees(ConnexionBase* connexion, const std::string& texte, bool protege) {
@@ -88,17 +88,18 @@ BlocOctets IndexeurSecDB::LireDonnees(ConnexionBase* connexion, const std::strin
     tampons.donnees[0] = 0;
     FixerParametre(protege ? EmpreinteCle(texte) : texte);
 
-    const SQLRETURN execution = SQLExecute(instruction_);
+    SQLHSTMT instruction = connexion->Instruction();
+    const SQLRETURN execution = SQLExecute(instruction);
     if (!SQL_SUCCEEDED(execution)) {
         connexion->FixerCode(execution);
-        SQLFreeStmt(instruction_, SQL_CLOSE);
+        SQLFreeStmt(instruction, SQL_CLOSE);
         return BlocOctets();
     }
-    const SQLRETURN lecture = SQLFetch(instruction_);
+    const SQLRETURN lecture = SQLFetch(instruction);
     connexion->FixerCode(lecture);
     // Success with information is a value the driver cut: not the stored data.
     BlocOctets resultat = lecture == SQL_SUCCESS ? DonneesLues(texte, protege) : BlocOctets();
-    SQLFreeStmt(instruction_, SQL_CLOSE);
+    SQLFreeStmt(instruction, SQL_CLOSE);
     return resultat;
 }
 

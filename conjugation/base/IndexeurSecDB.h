@@ -48,9 +48,7 @@ private:
     std::string colonneDonnees_;
     bool prepare_ = false;
     ConnexionBase* connexion_ = nullptr;
-    // The statement the bindings belong to: any later statement on the
-    // connection drops it, and with it the prepared state. Held as the
-    // driver manager's opaque handle, so that the approximate search, which
-    // keeps these indexes, does not see ODBC.
-    void* instruction_ = nullptr;
+    // The number of the statement the bindings belong to: any later
+    // statement on the connection drops it, and with it the prepared state.
+    std::uint64_t numeroInstruction_ = 0;
 };

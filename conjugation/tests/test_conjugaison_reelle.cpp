@@ -28,16 +28,17 @@ protected:
         temporaire_ = (fs::temp_directory_path() / ("vocalia_conjugaison_reelle_" + std::to_string(::getpid()))).string();
         fs::remove_all(temporaire_);
         fs::create_directories(temporaire_);
-        const char* ancien = std::getenv("TMPDIR");
+        fs::permissions(temporaire_, fs::perms::owner_all);
+        const char* ancien = std::getenv("XDG_RUNTIME_DIR");
         avaitTmp_ = ancien != nullptr;
         ancienTmp_ = ancien ? ancien : "";
-        setenv("TMPDIR", temporaire_.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", temporaire_.c_str(), 1);
         DefinirInterface(&interface_);
     }
     void TearDown() override {
         DefinirInterface(nullptr);
-        if (avaitTmp_) setenv("TMPDIR", ancienTmp_.c_str(), 1);
-        else unsetenv("TMPDIR");
+        if (avaitTmp_) setenv("XDG_RUNTIME_DIR", ancienTmp_.c_str(), 1);
+        else unsetenv("XDG_RUNTIME_DIR");
         fs::remove_all(temporaire_);
     }
 
@@ -50,7 +51,8 @@ protected:
         EXPECT_EQ(interface_.Journal().size(), 1u);
         return interface_.Journal().empty() ? EvenementInterface() : interface_.Journal()[0];
     }
-    std::string Copie() const { return temporaire_ + "/" + NOM_COPIE_CONJUGAISONS; }
+    std::string Prive() const { return temporaire_ + "/vocalia"; }
+    std::string Copie() const { return Prive() + "/" + NOM_COPIE_CONJUGAISONS; }
 
     std::string temporaire_, ancienTmp_, traces_;
     bool avaitTmp_ = false;
@@ -113,7 +115,7 @@ TEST_F(ConjugaisonReelle, WordsThatAreNotStoredVerbsGiveTheWarning) {
     }
 }
 
-TEST_F(ConjugaisonReelle, CopyIsWrittenOnceUsedAsItIsAndRemadeWhenDeleted) {
+TEST_F(ConjugaisonReelle, CopyIsWrittenOnceAndRemadeWhenDamagedOrDeleted) {
     EXPECT_FALSE(fs::exists(Copie()));
     Montrer("finir", true);
     ASSERT_TRUE(fs::exists(Copie()));
@@ -121,12 +123,12 @@ TEST_F(ConjugaisonReelle, CopyIsWrittenOnceUsedAsItIsAndRemadeWhenDeleted) {
     ASSERT_FALSE(ressource.Vide());
     EXPECT_EQ(LireFichier(Copie()),
               std::string(reinterpret_cast<const char*>(ressource.Donnees()), ressource.Taille()));
-    EXPECT_EQ(std::distance(fs::directory_iterator(temporaire_), fs::directory_iterator()), 1);  // no leftover
+    EXPECT_EQ(std::distance(fs::directory_iterator(Prive()), fs::directory_iterator()), 1);  // no leftover
 
-    // A damaged copy is not refreshed: the verb can no longer be shown.
+    // A damaged copy is written again, and the verb is shown.
     std::ofstream(Copie(), std::ios::binary | std::ios::trunc) << "abime";
-    EXPECT_EQ(Montrer("finir", false).type, EvenementInterface::Type::Message);
-    EXPECT_EQ(LireFichier(Copie()), "abime");
+    EXPECT_EQ(Montrer("finir", true).titre, "ZephJugaison - VERBE finir");
+    EXPECT_EQ(LireFichier(Copie()).size(), ressource.Taille());
 
     fs::remove(Copie());
     EXPECT_EQ(Montrer("finir", true).titre, "ZephJugaison - VERBE finir");

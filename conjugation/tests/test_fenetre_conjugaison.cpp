@@ -14,13 +14,12 @@
 #include "platform/dialogue/SansEcran.h"
 #include "conjugation/base/IndexeurSecDB.h"
 
-// This executable embeds no conjugation resource: the on-disk copy is either
-// made by the test or cannot be made at all.
+// This executable embeds no conjugation resource: the on-disk copy cannot be
+// made, and the databases are read where the test makes them. The copy itself
+// is tested in test_copie_conjugaisons.cpp, which registers one.
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const Avertissement = "La conjugaison de [absent] ne peut pas \xEAtre affich\xE9" "e";
 
 std::string Contenu(const std::string& texte, const std::string& verbe, bool deflate = true) {
     const std::vector<unsigned char> octets(texte.begin(), texte.end());
@@ -31,18 +30,19 @@ std::string Contenu(const std::string& texte, const std::string& verbe, bool def
 class FenetreConjugaison : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* ancien = std::getenv("TMPDIR");
-        ancienTmp_ = ancien ? ancien : "";
-        avaitTmp_ = ancien != nullptr;
-        temporaire_ = base_.Chemin("tmp");
-        fs::create_directories(temporaire_);
-        setenv("TMPDIR", temporaire_.c_str(), 1);
+        const char* ancien = std::getenv("XDG_RUNTIME_DIR");
+        ancienExecution_ = ancien ? ancien : "";
+        avaitExecution_ = ancien != nullptr;
+        execution_ = base_.Chemin("execution");
+        fs::create_directories(execution_);
+        fs::permissions(execution_, fs::perms::owner_all);
+        setenv("XDG_RUNTIME_DIR", execution_.c_str(), 1);
         DefinirInterface(&interface_);
     }
     void TearDown() override {
         DefinirInterface(nullptr);
-        if (avaitTmp_) setenv("TMPDIR", ancienTmp_.c_str(), 1);
-        else unsetenv("TMPDIR");
+        if (avaitExecution_) setenv("XDG_RUNTIME_DIR", ancienExecution_.c_str(), 1);
+        else unsetenv("XDG_RUNTIME_DIR");
     }
 
     // A database of the conjugation table's shape, made by the test.
@@ -60,12 +60,13 @@ protected:
         ASSERT_TRUE(base_.InsererBlobs(fichier, "ConjugaisonImage",
                                        {IndexeurSecDB::EmpreinteCle(verbe), Contenu(texte, verbe)}));
     }
-    std::string Copie() const { return temporaire_ + "/" + NOM_COPIE_CONJUGAISONS; }
+    std::string Prive() const { return execution_ + "/vocalia"; }
+    std::string Copie() const { return Prive() + "/" + NOM_COPIE_CONJUGAISONS; }
 
     BaseEssai base_{"fenetre_conjugaison"};
-    std::string temporaire_;
-    std::string ancienTmp_;
-    bool avaitTmp_ = false;
+    std::string execution_;
+    std::string ancienExecution_;
+    bool avaitExecution_ = false;
     InterfaceSansEcran interface_;
 };
 
@@ -126,66 +127,13 @@ TEST_F(FenetreConjugaison, EmptyPathReadsTheDefaultNameInTheCurrentFolder) {
     EXPECT_EQ(texte, "ligne 1\nligne 2\r\nfin");
 }
 
-TEST_F(FenetreConjugaison, ShowsTheTextWithCrLfAndTheVerbInTheTitle) {
-    FaireBase("tmp/" + std::string(NOM_COPIE_CONJUGAISONS));  // an existing copy is used as it is
-    TableauConjugaison* vu = nullptr;
-    std::string titreVu, texteVu;
-    interface_.DefinirPilote([&](Dialogue& dialogue) {
-        vu = dynamic_cast<TableauConjugaison*>(&dialogue);
-        titreVu = dialogue.Titre();
-        texteVu = dialogue.TexteControle(IDC_TEXTE_CONJUGAISON);
-        dialogue.Notifier(ID_OK, Notification::Clic);
-    });
-    ASSERT_TRUE(ZephJugaison("verbe"));
-    ASSERT_NE(vu, nullptr);
-    EXPECT_EQ(titreVu, "ZephJugaison - VERBE verbe");
-    EXPECT_EQ(texteVu, "ligne 1\r\nligne 2\r\r\nfin");  // a stored CR LF becomes CR CR LF
-    EXPECT_TRUE(interface_.Journal().empty());
-}
-
-TEST_F(FenetreConjugaison, NestedWindowIsJournalledWithItsCaptionAndText) {
-    FaireBase("tmp/" + std::string(NOM_COPIE_CONJUGAISONS));
-    ASSERT_TRUE(ZephJugaison("exact"));  // outermost, no pilot: recorded and closed
-    ASSERT_EQ(interface_.Journal().size(), 1u);
-    const EvenementInterface& fenetre = interface_.Journal()[0];
-    EXPECT_EQ(fenetre.type, EvenementInterface::Type::Fenetre);
-    EXPECT_EQ(fenetre.titre, "ZephJugaison - VERBE exact");
-    EXPECT_EQ(fenetre.texte, std::string(CAPACITE_TEXTE_CONJUGAISON, 'x'));
-}
-
-TEST_F(FenetreConjugaison, UnknownVerbGivesTheWarningWithoutATrace) {
-    FaireBase("tmp/" + std::string(NOM_COPIE_CONJUGAISONS));
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(ZephJugaison("absent"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    ASSERT_EQ(interface_.Journal().size(), 1u);
-    const EvenementInterface& message = interface_.Journal()[0];
-    EXPECT_EQ(message.type, EvenementInterface::Type::Message);
-    EXPECT_EQ(message.titre, "Zeph");
-    EXPECT_EQ(message.texte, Avertissement);
-    EXPECT_EQ(message.icone, Icone::Avertissement);
-}
-
 TEST_F(FenetreConjugaison, WithoutTheResourceNothingIsShownNorWritten) {
     std::string chemin;
     EXPECT_FALSE(PreparerBaseConjugaisons(chemin));
     EXPECT_EQ(chemin, Copie());
     EXPECT_FALSE(ZephJugaison("verbe"));
     EXPECT_TRUE(interface_.Journal().empty());
-    EXPECT_TRUE(fs::is_empty(temporaire_));  // no copy, no leftover
-}
-
-TEST_F(FenetreConjugaison, AnythingAtThePathCountsAsTheCopy) {
-    fs::create_directory(Copie());
-    std::string chemin;
-    ASSERT_TRUE(PreparerBaseConjugaisons(chemin));
-    EXPECT_EQ(chemin, Copie());
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(ZephJugaison("verbe"));
-    testing::internal::GetCapturedStdout();
-    ASSERT_EQ(interface_.Journal().size(), 1u);
-    EXPECT_EQ(interface_.Journal()[0].texte, "La conjugaison de [verbe] ne peut pas \xEAtre affich\xE9" "e");
-    EXPECT_TRUE(fs::is_directory(Copie()));
+    EXPECT_TRUE(fs::is_empty(Prive()));  // no copy, no leftover
 }
 
 TEST(ModeleTableauConjugaisonTest, TemplateHasTheFixedFontEditAndOk) {

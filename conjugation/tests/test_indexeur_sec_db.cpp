@@ -117,6 +117,38 @@ TEST_F(IndexeurSecDBEssai, FailedPreparationOrLostStatementReadsNothing) {
     EXPECT_EQ(Texte(bon.LireDonnees(connexion_.get(), "finir", true)), "je finis, nous finissons");
 }
 
+// The driver may give a new statement the very handle of the one it just
+// freed: an index must still know that its own statement is gone.
+TEST_F(IndexeurSecDBEssai, IndexWhoseStatementWasReplacedReadsNothingFromTheNewOne) {
+    ASSERT_TRUE(base_.Executer("i.db", "CREATE TABLE vide (cle BLOB, valeur BLOB);"
+                                       "CREATE TABLE pleine (cle BLOB, valeur BLOB);"));
+    ASSERT_TRUE(base_.InsererBlobs("i.db", "pleine", {"abc", "ligne de pleine"}));
+    auto connexion = ConnexionBase::Ouvrir(base_.ChaineConnexion("i.db"), "");
+    for (int essai = 0; essai < 20; ++essai) {
+        IndexeurSecDB a("vide", "cle", "valeur");
+        ASSERT_TRUE(a.PreparerRequete(connexion.get(), "vide", "cle"));
+        EXPECT_TRUE(a.LireDonnees(connexion.get(), "abc", false).Vide());
+        IndexeurSecDB b("pleine", "cle", "valeur");
+        ASSERT_TRUE(b.PreparerRequete(connexion.get(), "pleine", "cle"));
+        EXPECT_TRUE(a.LireDonnees(connexion.get(), "abc", false).Vide()) << "essai " << essai;
+        EXPECT_FALSE(a.Prepare());
+        EXPECT_EQ(Texte(b.LireDonnees(connexion.get(), "abc", false)), "ligne de pleine");
+    }
+}
+
+// A connection closed and another opened may sit at the same address.
+TEST_F(IndexeurSecDBEssai, IndexPreparedOnAClosedConnectionReadsNothingFromItsSuccessor) {
+    IndexeurSecDB index("brute", "cle", "valeur");
+    for (int essai = 0; essai < 20; ++essai) {
+        auto premiere = ConnexionBase::Ouvrir(base_.ChaineConnexion("i.db"), "");
+        ASSERT_TRUE(index.PreparerRequete(premiere.get(), "brute", "cle"));
+        premiere.reset();
+        auto suivante = ConnexionBase::Ouvrir(base_.ChaineConnexion("i.db"), "");
+        ASSERT_TRUE(suivante->ExecuterDirect("select * from brute;"));
+        EXPECT_TRUE(index.LireDonnees(suivante.get(), "cl\xE9", false).Vide()) << "essai " << essai;
+    }
+}
+
 TEST_F(IndexeurSecDBEssai, MissingDatabaseReadsNothingAndStaysMissing) {
     auto absente = ConnexionBase::Ouvrir(base_.ChaineConnexion("absente.db"), "");
     IndexeurSecDB index("ConjugaisonImage", "hash", "contenu");

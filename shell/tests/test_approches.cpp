@@ -38,12 +38,18 @@ const TypeCle& TypeIndexe() {
 // The words the test index stores under the key of "filosofie".
 Mots MotsIndexes() { return {"philosophie", "philosophe", "filou"}; }
 
+// A long commune name typed with a wrong ending: the word distances compare
+// two long words that share almost every letter.
+const std::string COMMUNE = "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
+const std::string COMMUNE_MAL_ECRITE = "Saint-Remy-en-Bouzemont-Saint-Genest-et-Issoxx";
+
 void EnregistrerIndexEssai() {
     static bool fait = false;
     if (fait) return;
     fait = true;
     const TypeCle& type = TypeIndexe();
-    const std::map<std::string, Mots> contenu = {{type.fonction("filosofie"), MotsIndexes()}};
+    const std::map<std::string, Mots> contenu = {{type.fonction("filosofie"), MotsIndexes()},
+                                                 {type.fonction(COMMUNE_MAL_ECRITE), {COMMUNE}}};
     EnregistrerRessourceEssai(RESSOURCE_INDEX, EmballerDonnees(EcrireChargeIndex(contenu), true, true,
                                                                CleIndexApproches(type.chaine), type.chaine));
 }
@@ -53,6 +59,7 @@ std::vector<Article> Articles() {
             FaireArticle("maison", "NOM", {"B\xE2timent servant d'habitation."}),
             FaireArticle("philosophe", "NOM", {"Celui qui s'applique \xE0 la philosophie."}),
             FaireArticle("philosophie", "NOM", {"Amour de la sagesse."}),
+            FaireArticle(COMMUNE, "NOM", {"Commune fran\xE7" "aise de la Marne."}),
             FaireArticle("zoo", "NOM", {"Jardin o\xF9 l'on montre des animaux."})};
 }
 
@@ -149,6 +156,15 @@ TEST_F(Approches, LesFiltresChoisissentLePremierMotVisible) {
         EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), visibles.front());
         EXPECT_EQ(fenetre->Texte(IDC_DEFINITION), Rendu(visibles.front()));
     }
+}
+
+TEST_F(Approches, NomDeCommuneLongEtMalEcritTrouveSansBloquer) {
+    Saisir(COMMUNE_MAL_ECRITE);
+    fenetre->Cliquer(IDC_APPROCHES);
+    EXPECT_EQ(Lignes(), Mots{COMMUNE});
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), COMMUNE);
+    EXPECT_EQ(fenetre->Texte(IDC_DEFINITION), Rendu(COMMUNE));
+    EXPECT_TRUE(interface.Journal().empty());
 }
 
 TEST_F(Approches, SansResultatMessageEtListeGardee) {

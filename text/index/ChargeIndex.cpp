@@ -31,6 +31,9 @@ bool AnalyserChargeIndex(const unsigned char* octets, std::size_t taille, Conten
     while (position < taille && octets[position] != 0) {
         auto cle = LireChaine(octets, taille, position);
         if (!cle) return false;
+        // The lookup is a binary search over the stored order: keys out of
+        // order (or repeated) would load and then not be found.
+        if (!lu.cles.empty() && !OctetsInferieurs(lu.cles.back(), *cle)) return false;
         std::vector<std::string> mots;
         for (;;) {
             auto mot = LireChaine(octets, taille, position);

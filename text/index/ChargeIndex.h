@@ -17,7 +17,9 @@ struct ContenuIndex {
 // Reads records until the empty key. Never reads past `taille`: a payload that
 // ends before its closing NULs is rejected (false) rather than half-loaded,
 // since a cut block means the resource is damaged. An empty block, or one
-// whose first byte is NUL, is a valid empty index.
+// whose first byte is NUL, is a valid empty index. Keys must come in strictly
+// ascending byte order, each once: a payload that breaks the order is
+// rejected too, since the lookup relies on it.
 bool AnalyserChargeIndex(const unsigned char* octets, std::size_t taille, ContenuIndex& contenu);
 
 // The writer, for the data builder and fixtures. std::map orders keys as

@@ -8,6 +8,7 @@
 
 #include "data/Ressources.h"
 #include "conjugation/base/IndexeurSecDB.h"
+#include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/TexteConjugaison.h"
 
 namespace {
@@ -96,7 +97,7 @@ BilanConjugaisons EcrireBaseConjugaisons(const std::vector<FormesVerbe>& verbes,
         bilan.erreur = "les auxiliaires avoir et etre manquent";
         return bilan;
     }
-    const std::string provisoire = chemin + ".tmp";
+    const std::string provisoire = NomProvisoire(chemin);
     std::remove(provisoire.c_str());
     bool reussi;
     {

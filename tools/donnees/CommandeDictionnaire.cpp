@@ -1,5 +1,5 @@
 // vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
-//                              [--communes FICHIER.json] [--paires-antonymes FICHIER.tsv]
+//                              [--communes FICHIER.json | --sans-communes] [--paires-antonymes FICHIER.tsv]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
 // goes to stderr, the report to stdout.
@@ -26,6 +26,7 @@
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/MotsGrammaticaux.h"
+#include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -43,6 +44,8 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         const bool suivant = i + 1 < arguments.size();
         if (argument == "--sortie" && suivant) options.sortie = arguments[++i];
         else if (argument == "--communes" && suivant) options.sources.communes = arguments[++i];
+        // Without it the register installed in tools/ is read when it is there.
+        else if (argument == "--sans-communes") options.sources.communes.clear();
         else if (argument == "--sans-enrichissement") options.enrichir = false;
         else if (argument == "--paires-antonymes" && suivant) options.antonymes.listePaires = arguments[++i];
         else return false;
@@ -84,16 +87,19 @@ std::string Etiquette(const std::string& versionsEnrichissement) {
 // a truncated resource that looks up to date.
 bool Ecrire(const std::filesystem::path& chemin, const std::vector<unsigned char>& octets) {
     if (octets.empty()) return false;
-    const std::filesystem::path provisoire = chemin.string() + ".part";
+    const std::filesystem::path provisoire = NomProvisoire(chemin.string());
+    bool ecrit;
     {
         std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
         fichier.write(reinterpret_cast<const char*>(octets.data()),
                       static_cast<std::streamsize>(octets.size()));
-        if (!fichier) return false;
+        ecrit = bool(fichier);
     }
     std::error_code erreur;
-    std::filesystem::rename(provisoire, chemin, erreur);
-    return !erreur;
+    if (ecrit) std::filesystem::rename(provisoire, chemin, erreur);
+    const bool place = ecrit && !erreur;
+    if (!place) std::filesystem::remove(provisoire, erreur);
+    return place;
 }
 
 bool EcrireRessources(const Options& options, const std::string& etiquette,
@@ -141,7 +147,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
-                             "[--sans-enrichissement] [--communes FICHIER.json] "
+                             "[--sans-enrichissement] [--communes FICHIER.json | --sans-communes] "
                              "[--paires-antonymes FICHIER.tsv]\n");
         return 2;
     }

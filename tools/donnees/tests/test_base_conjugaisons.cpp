@@ -84,7 +84,11 @@ TEST_F(BaseConjugaisonsEssai, WritesOneReadableRowPerVerb) {
     EXPECT_EQ(bilan.verbes, 5u);
     EXPECT_GT(bilan.plusLongTexte, bilan.plusLongContenu);  // deflated
     EXPECT_LE(bilan.plusLongContenu, IndexeurSecDB::TAILLE_DONNEES);
-    EXPECT_FALSE(fs::exists(chemin + ".tmp"));
+    // Nothing but the database is left behind: the provisional file was renamed.
+    std::vector<std::string> restants;
+    for (const fs::directory_entry& entree : fs::directory_iterator(dossier_))
+        restants.push_back(entree.path().filename().string());
+    EXPECT_EQ(restants, std::vector<std::string>{"conj.db"});
 
     auto connexion = ConnexionBase::Ouvrir(std::string(PREFIXE_CONNEXION) + chemin, "");
     for (const FormesVerbe& verbe : verbes_) {
