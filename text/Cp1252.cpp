@@ -64,6 +64,16 @@ int OctetCp1252(char32_t point) {
     return -1;
 }
 
+bool CodePointsVersCp1252(std::u32string_view points, std::string& sortie) {
+    sortie.clear();
+    for (char32_t point : points) {
+        const int octet = OctetCp1252(point);
+        if (octet <= 0) return false;
+        sortie += char(octet);
+    }
+    return true;
+}
+
 std::string Utf8VersCp1252(std::string_view utf8, RemplacementCp1252 remplacement) {
     std::string sortie;
     sortie.reserve(utf8.size());

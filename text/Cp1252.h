@@ -17,6 +17,9 @@ std::string Cp1252VersUtf8(std::string_view cp1252);
 
 // The Windows-1252 byte of a code point, or -1 when there is none.
 int OctetCp1252(char32_t point);
+// Code points to Windows-1252: false, with `sortie` unspecified, when one of
+// them has no byte there or is NUL.
+bool CodePointsVersCp1252(std::u32string_view points, std::string& sortie);
 
 // The UTF-8 codec the conversions use, for readers of other UTF-8 sources.
 // DecoderUtf8 returns the length of the well-formed, shortest-form sequence

@@ -24,4 +24,27 @@ TEST(Cp1252, PointsParticuliers) {
     EXPECT_EQ(Utf8VersCp1252("\xE9t\xE9"), "\xE9t\xE9");
 }
 
+// Words read as code points (the spelling dictionary) are kept only when every
+// letter has its byte: a word with one it lacks is left out, not mangled.
+TEST(Cp1252, MotEnPointsDeCode) {
+    const struct {
+        std::u32string points;
+        bool converti;
+        std::string octets;
+    } cas[] = {
+        {U"cœur", true, "c\x9C" "ur"},
+        {U"été", true, "\xE9t\xE9"},
+        {U"", true, ""},
+        {U"Łódź", false, ""},
+        {std::u32string(U"a\0b", 3), false, ""},
+    };
+    for (const auto& c : cas) {
+        std::string sortie = "ancien";
+        EXPECT_EQ(CodePointsVersCp1252(c.points, sortie), c.converti);
+        if (c.converti) {
+            EXPECT_EQ(sortie, c.octets);
+        }
+    }
+}
+
 }  // namespace

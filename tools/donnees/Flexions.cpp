@@ -24,16 +24,6 @@ std::string CategorieHunspell(const std::string& po) {
     return "";  // proper names, determiners, numbers ... carry no inflection text here
 }
 
-bool EnCp1252(std::u32string_view texte, std::string& sortie) {
-    sortie.clear();
-    for (char32_t p : texte) {
-        const int octet = OctetCp1252(p);
-        if (octet <= 0) return false;
-        sortie += char(octet);
-    }
-    return true;
-}
-
 char MajusculeSansAccent(unsigned char c) {
     if (c >= 'a' && c <= 'z') return char(c - 'a' + 'A');
     switch (c) {
@@ -206,11 +196,11 @@ void TableFlexions::AjouterHunspell(const DictionnaireHunspell& dictionnaire) {
         if (categories.empty()) continue;
         std::string lemme;
         const auto souches = ChampsMorphologiques(entree.morphologie, "st");
-        if (!EnCp1252(souches.empty() ? entree.mot : dictionnaire.Decoder(souches[0]), lemme)) continue;
+        if (!CodePointsVersCp1252(souches.empty() ? entree.mot : dictionnaire.Decoder(souches[0]), lemme)) continue;
         for (const FormeHunspell& fh : dictionnaire.Developper(entree, false)) {
             if (!ChampsMorphologiques(fh.morphologie, "ds").empty()) continue;  // "vas-y", "va-t'en"
             FormeFlechie forme;
-            if (!EnCp1252(fh.forme, forme.forme)) continue;
+            if (!CodePointsVersCp1252(fh.forme, forme.forme)) continue;
             for (const std::string& po : ChampsMorphologiques(fh.morphologie, "po")) {
                 if (etiquettesTemps.count(po)) forme.temps.push_back(po);
                 if (etiquettesPersonnes.count(po)) forme.personnes.push_back(po);

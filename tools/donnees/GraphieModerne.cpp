@@ -125,16 +125,6 @@ void Compter(BilanGraphies& bilan, const GenresChangement& genres) {
     bilan.traits += genres.trait;
 }
 
-bool EnCp1252(std::u32string_view texte, std::string& sortie) {
-    sortie.clear();
-    for (char32_t p : texte) {
-        const int octet = OctetCp1252(p);
-        if (octet <= 0) return false;
-        sortie += char(octet);
-    }
-    return true;
-}
-
 unsigned EmploisEntree(const std::string& morphologie) {
     unsigned emplois = 0;
     for (const std::string& po : ChampsMorphologiques(morphologie, "po")) {
@@ -301,10 +291,10 @@ GraphiesConnues GraphiesHunspell(const DictionnaireHunspell& dictionnaire) {
     GraphiesConnues graphies;
     std::string mot, forme;
     for (const EntreeHunspell& entree : dictionnaire.Entrees()) {
-        if (!EnCp1252(entree.mot, mot)) continue;
+        if (!CodePointsVersCp1252(entree.mot, mot)) continue;
         const unsigned emplois = EmploisEntree(entree.morphologie);
         for (const FormeHunspell& fh : dictionnaire.Developper(entree, false)) {
-            if (!EnCp1252(fh.forme, forme)) continue;
+            if (!CodePointsVersCp1252(fh.forme, forme)) continue;
             unsigned& connus = graphies[forme];
             if (forme == mot) connus |= EmploiLemme | emplois;
             else if ((emplois & EmploiVerbe) && EstParticipePasse(fh.morphologie)) connus |= EmploiParticipe;

@@ -13,16 +13,6 @@ void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& vale
     if (std::find(liste.begin(), liste.end(), valeur) == liste.end()) liste.push_back(valeur);
 }
 
-bool EnCp1252(std::u32string_view texte, std::string& sortie) {
-    sortie.clear();
-    for (char32_t point : texte) {
-        const int octet = OctetCp1252(point);
-        if (octet <= 0) return false;
-        sortie += char(octet);
-    }
-    return true;
-}
-
 bool EstMajuscule(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
 
 bool EstVerbe(const std::string& po) { return po.size() >= 2 && po[0] == 'v' && po[1] >= '0' && po[1] <= '9'; }
@@ -119,14 +109,14 @@ void LecturesHunspell::AjouterEntree(const std::string& mot, const std::string& 
 void LecturesHunspell::Ajouter(const DictionnaireHunspell& dictionnaire) {
     std::string mot, forme;
     for (const EntreeHunspell& entree : dictionnaire.Entrees()) {
-        if (!EnCp1252(entree.mot, mot)) continue;
+        if (!CodePointsVersCp1252(entree.mot, mot)) continue;
         AjouterEntree(mot, entree.morphologie);
         const std::vector<std::string> pos = ChampsMorphologiques(entree.morphologie, "po");
         const bool nom = std::find(pos.begin(), pos.end(), "nom") != pos.end();
         const bool verbe = std::any_of(pos.begin(), pos.end(), EstVerbe);
         if (!nom && !verbe) continue;
         for (const FormeHunspell& f : dictionnaire.Developper(entree, false)) {
-            if (!EnCp1252(f.forme, forme)) continue;
+            if (!CodePointsVersCp1252(f.forme, forme)) continue;
             if (nom && forme == mot) NoterGenres(f.morphologie, lectures_[mot]);
             if (!verbe) continue;
             const std::vector<std::string> temps = ChampsMorphologiques(f.morphologie, "po");

@@ -28,16 +28,6 @@ bool Symbole(const EntreeHunspell& entree) {
                        [](const Drapeau& d) { return d == U"||" || d == U"--"; });
 }
 
-bool EnCp1252(std::u32string_view texte, std::string& sortie) {
-    sortie.clear();
-    for (char32_t p : texte) {
-        const int octet = OctetCp1252(p);
-        if (octet <= 0) return false;
-        sortie += char(octet);
-    }
-    return true;
-}
-
 struct LemmeCommun {
     std::string mot;
     std::string categorie;
@@ -72,7 +62,7 @@ std::vector<LemmeCommun> LemmesCommuns(const DictionnaireHunspell& hunspell, con
     std::string mot;
     for (const EntreeHunspell& entree : hunspell.Entrees()) {
         if (!ChampsMorphologiques(entree.morphologie, "st").empty() || NomPropre(entree.morphologie) ||
-            Symbole(entree) || !EnCp1252(entree.mot, mot) || !MotAjoutable(mot))
+            Symbole(entree) || !CodePointsVersCp1252(entree.mot, mot) || !MotAjoutable(mot))
             continue;
         const auto categories = flexions.Categories(mot);
         std::string categorie = categories.empty() ? "" : categories.front();
