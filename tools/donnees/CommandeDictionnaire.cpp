@@ -160,7 +160,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     const std::size_t articlesLittre = articles.size();
     LecturesHunspell lectures;
     ChargerLecturesHunspell(options.sources.hunspellAff, options.sources.hunspellDic, lectures);
-    const BilanCategories categories = CorrigerCategories(articles, lectures);
+    BilanCategories categories = CorrigerCategories(articles, lectures);
     std::map<std::string, std::vector<std::string>> index;
     BilanEnrichissement bilan;
     BilanGraphies graphies;
@@ -169,6 +169,12 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "Graphies d'aujourd'hui...\n");
         graphies = ModerniserGraphies(
             articles, GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic));
+        // A headword the spelling dictionary knows only in today's spelling
+        // (hors-d'oeuvre) gets its category once it has that spelling.
+        const BilanCategories apresGraphies = CorrigerCategories(articles, lectures);
+        categories.ajoutees += apresGraphies.ajoutees;
+        categories.corrigees += apresGraphies.corrigees;
+        categories.genres += apresGraphies.genres;
         std::fprintf(stderr, "Sources compl\xC3\xA9mentaires...\n");
         bilan = Enrichir(articles, index, options.sources);
         IndexerAnciennesGraphies(graphies, articles, index);
