@@ -34,7 +34,8 @@ installer() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
   fi
-  # The conjugation database is read through the SQLite ODBC driver under this name.
+  # The program names the SQLite ODBC driver's library itself; the registered
+  # name is only its fallback when the library was not found at configure time.
   if ! odbcinst -q -d -n SQLite3 >/dev/null 2>&1; then
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo=sudo
