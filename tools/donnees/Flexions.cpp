@@ -37,9 +37,6 @@ char MajusculeSansAccent(unsigned char c) {
     }
 }
 
-void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& mot) {
-    if (std::find(liste.begin(), liste.end(), mot) == liste.end()) liste.push_back(mot);
-}
 
 std::string Joindre(const std::vector<std::string>& mots) {
     std::string texte;
@@ -420,4 +417,8 @@ bool TableFlexions::PlurielSeulement(const std::string& mot) const {
                 pluriel = true;
             }
     return pluriel;
+}
+
+void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& mot) {
+    if (std::find(liste.begin(), liste.end(), mot) == liste.end()) liste.push_back(mot);
 }

@@ -78,3 +78,6 @@ std::string CleCategorie(const std::string& categorie);
 
 // "\x9C" and "\xE6" written as two letters, as the Littré writes them.
 std::string SansLigatures(const std::string& texte);
+
+// Appends `mot` unless the list holds it already: lists keep their first order.
+void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& mot);

@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include "text/Cp1252.h"
+#include "tools/donnees/Flexions.h"
 #include "tools/donnees/Hunspell.h"
 
 namespace {
 
 bool Commence(const std::string& texte, const char* debut) { return texte.rfind(debut, 0) == 0; }
-
-void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& valeur) {
-    if (std::find(liste.begin(), liste.end(), valeur) == liste.end()) liste.push_back(valeur);
-}
 
 bool EstMajuscule(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tools/donnees/Flexions.h"
+
 namespace {
 
 // A form and the word a French dictionary files it under.
@@ -41,10 +43,6 @@ const std::vector<FormeGrammaticale> Table = {
 
 bool Lettre(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 0xDF && c != 0xF7) || c == 0x9C || c == 0xE6;
-}
-
-void AjouterSansDoublon(std::vector<std::string>& liste, const std::string& mot) {
-    if (std::find(liste.begin(), liste.end(), mot) == liste.end()) liste.push_back(mot);
 }
 
 bool MotSimple(const std::string& mot) {
