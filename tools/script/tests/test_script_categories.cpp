@@ -2,42 +2,17 @@
 // everyday word opens with the category he expects.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
+#include "tools/script/tests/SessionScript.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The session's output.
-std::string Sortie(const std::string& commandes) {
-    const fs::path fichier = fs::temp_directory_path() / ("vocalia-categories-" + std::to_string(::getpid()));
-    {
-        std::ofstream f(fichier);
-        f << commandes;
-    }
-    const std::string ligne = std::string(VOCALIA_SCRIPT) + " < " + fichier.string() + " 2>/dev/null";
-    FILE* sortie = ::popen(ligne.c_str(), "r");
-    std::string texte;
-    if (sortie != nullptr) {
-        char tampon[4096];
-        std::size_t lus;
-        while ((lus = std::fread(tampon, 1, sizeof tampon, sortie)) > 0) texte.append(tampon, lus);
-        ::pclose(sortie);
-    }
-    fs::remove(fichier);
-    return texte;
-}
-
 // The first line of each definition the session shows.
 std::vector<std::string> PremieresLignes(const std::string& commandes) {
-    const std::string texte = Sortie(commandes);
+    const std::string texte = SortieSessionScript(commandes);
     std::vector<std::string> lignes;
     std::stringstream flux(texte);
     for (std::string l; std::getline(flux, l);)
@@ -77,7 +52,7 @@ TEST(ScriptCategories, LaLigneDeCategorieResteCourte) {
 // A verb whose senses include a noun use stays a verb: its conjugation opens.
 TEST(ScriptCategories, LesVerbesGardentLeurConjugaison) {
     for (const char* verbe : {"avoir", "savoir", "pouvoir"}) {
-        const std::string sortie = Sortie(std::string("saisir ") + verbe + "\ncliquer 1013\nmontrer\n");
+        const std::string sortie = SortieSessionScript(std::string("saisir ") + verbe + "\ncliquer 1013\nmontrer\n");
         EXPECT_NE(sortie.find("conjugaison=1"), std::string::npos) << verbe << "\n" << sortie.substr(0, 300);
     }
 }

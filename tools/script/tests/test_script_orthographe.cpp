@@ -1,39 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "tools/script/tests/SessionScript.h"
 
 // The real dictionary as a reader meets it, through the headless main window:
 // today's spellings, the grammatical words' forms, locutions' first words and
 // the modern words the Littré lacks. Script input and output are UTF-8.
 namespace {
-
-namespace fs = std::filesystem;
-
-// Standard output of one session of the program with its embedded data.
-std::string Executer(const std::string& commandes) {
-    const fs::path fichier = fs::temp_directory_path() / ("vocalia-orthographe-" + std::to_string(::getpid()));
-    {
-        std::ofstream f(fichier);
-        f << commandes;
-    }
-    const std::string ligne = std::string(VOCALIA_SCRIPT) + " < " + fichier.string() + " 2>/dev/null";
-    std::string texte;
-    if (FILE* sortie = ::popen(ligne.c_str(), "r")) {
-        char tampon[4096];
-        std::size_t lus;
-        while ((lus = std::fread(tampon, 1, sizeof tampon, sortie)) > 0) texte.append(tampon, lus);
-        ::pclose(sortie);
-    }
-    fs::remove(fichier);
-    return texte;
-}
 
 struct Vue {
     std::string motChoisi;
@@ -90,7 +65,7 @@ TEST(ScriptDonneesReelles, SpellingsFormsLocutionsAndModernWords) {
     for (const Cas& c : cas) commandes += std::string("saisir ") + c.saisi + "\ncliquer 1013\nmontrer\n";
     // Inflections ticked (1032): the plural of a word no source defines.
     commandes += "cliquer 1032\nsaisir football\ncliquer 1013\nmontrer\n";
-    const std::vector<Vue> vues = Vues(Executer(commandes));
+    const std::vector<Vue> vues = Vues(SortieSessionScript(commandes));
     ASSERT_EQ(vues.size(), std::size(cas) + 1);
     for (std::size_t i = 0; i < std::size(cas); ++i) {
         const Cas& c = cas[i];
