@@ -5,7 +5,9 @@
 #                        (with the sanitizers, then in Release), and build the data with make -j2
 #   ./vocalia.sh bench   build and print the benchmarks' figures
 #   ./vocalia.sh paquet  build the Debian package vocalia_<version>_amd64.deb (Release, under /usr)
-#   ./vocalia.sh fuzz [seconds]  build the parsers' libFuzzer harnesses (clang) and run each in turn
+#   ./vocalia.sh fuzz [seconds [harness...]]
+#                        build the parsers' libFuzzer harnesses (clang) and run each in turn (or
+#                        those named), each up to 10 million executions or `seconds`
 set -euo pipefail
 cd "$(dirname "$0")"
 action=${1:-lancer}
@@ -53,23 +55,27 @@ construire() {  # construire <dossier> <cible> [options cmake...]   (cible "all"
   cmake --build "$dossier" --target "$cible"
 }
 
-# Each harness in turn, one process, for `duree` seconds, from its seeds; the
+# Each harness in turn (all, or those named after `duree`), one process, for
+# `duree` seconds or 10 million executions, whichever comes first, from its seeds; the
 # inputs it finds grow build/fuzz/fuzz/corpus/<harness>/, a crash lands in
 # build/fuzz/fuzz/trouvailles/<harness>/ (it goes to fuzz/trouvailles/ with its fix).
 lancer_fuzz() {
   local duree=$1 dossier=build/fuzz/fuzz echec=0
+  shift
+  local choisis=" $* "
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DVOCALIA_FUZZ=ON -DVOCALIA_SANITIZE=ON -DVOCALIA_GUI=OFF -DVOCALIA_DONNEES_REELLES=OFF >/dev/null
   cmake --build build/fuzz --target fuzz_tout
   local nom graines g
   while read -r nom graines; do
+    [ $# -eq 0 ] || [[ $choisis == *" $nom "* ]] || continue
     mkdir -p "$dossier/corpus/$nom" "$dossier/trouvailles/$nom" "$dossier/journaux/$nom"
     local presentes=()
     for g in $graines; do [ -d "$g" ] && presentes+=("$g"); done
     echo "== $nom ($duree s)"
     # libFuzzer writes its log (fuzz-0.log) in the current folder: not the corpus's.
-    if (cd "$dossier/journaux/$nom" && "../../fuzz_$nom" -max_total_time="$duree" -timeout=10 \
+    if (cd "$dossier/journaux/$nom" && "../../fuzz_$nom" -max_total_time="$duree" -runs=10000000 -timeout=10 \
           -jobs=1 -workers=1 -artifact_prefix="../../trouvailles/$nom/" "../../corpus/$nom" "${presentes[@]}" \
           >/dev/null 2>&1); then
       grep -h '^Done' "$dossier/journaux/$nom/fuzz-0.log" || true
@@ -121,10 +127,10 @@ case "$action" in
   fuzz)
     paquets+=(clang libclang-rt-14-dev)
     installer
-    lancer_fuzz "${2:-60}"
+    lancer_fuzz "${2:-60}" "${@:3}"
     ;;
   *)
-    echo "usage: $0 [test|bench|paquet|fuzz [seconds]]" >&2
+    echo "usage: $0 [test|bench|paquet|fuzz [seconds [harness...]]]" >&2
     exit 2
     ;;
 esac
