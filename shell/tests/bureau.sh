@@ -6,9 +6,8 @@
 # and checks that every EXPECTED_TEXT is in it. The texts after --bas are
 # then expected once the focus is moved to the word list with the keyboard
 # and the down arrow is pressed once. Escape (twice: the first empties a
-# word box that has the focus) must then end the program with code 0.
-# With VOCALIA_CAPTURE set, a screenshot of the whole screen is saved there
-# once the word is shown.
+# word box that has the focus) must then end the program with code 0. With VOCALIA_CAPTURE set, a screenshot of the whole
+# screen is saved there once the word is shown.
 set -u
 executable=$1
 mot=$2
@@ -18,10 +17,30 @@ apres_bas=()
 while [ $# -gt 0 ] && [ "$1" != "--bas" ]; do attendus+=("$1"); shift; done
 [ $# -gt 0 ] && shift && apres_bas=("$@")
 
-echec() { echo "$*"; cat "$dossier/sortie.txt" 2>/dev/null; exit 1; }
-source "$(dirname "$0")/bureau_commun.sh"
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
+export VOCALIA_SONDE=$dossier/panneau.txt
+export XDG_CONFIG_HOME=$dossier/config  # the remembered window size stays in the test folder
+export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
 
-demarrer_fenetre
+"$executable" > "$dossier/sortie.txt" 2>&1 &
+pid=$!
+
+# Waits (polling, at most about 60 s) for a condition; not a speed measure.
+attendre() {
+    local i
+    for i in $(seq 300); do
+        if eval "$1"; then return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+
+fenetre=""
+trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
+attendre trouver_fenetre || { echo "the main window did not appear"; cat "$dossier/sortie.txt"; exit 1; }
+xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
+
 xdotool type --delay 30 "$mot"
 xdotool key Return
 
@@ -30,8 +49,11 @@ contient_tout() {
     local attendu
     for attendu in "${attendus[@]}"; do grep -qF -- "$attendu" "$VOCALIA_SONDE" || return 1; done
 }
-attendre contient_tout || echec "the definition pane does not show the expected text; it holds:
-$(cat "$VOCALIA_SONDE" 2>/dev/null)"
+if ! attendre contient_tout; then
+    echo "the definition pane does not show the expected text; it holds:"
+    cat "$VOCALIA_SONDE" 2>/dev/null
+    exit 1
+fi
 echo "definition pane:"
 cat "$VOCALIA_SONDE"
 echo
@@ -42,8 +64,11 @@ if ((${#apres_bas[@]})); then
     for i in 1 2 3 4 5 6 7 8 9; do xdotool key Tab; done
     xdotool key Down
     attendus=("${apres_bas[@]}")
-    attendre contient_tout || echec "after the down arrow the definition pane holds:
-$(cat "$VOCALIA_SONDE")"
+    if ! attendre contient_tout; then
+        echo "after the down arrow the definition pane holds:"
+        cat "$VOCALIA_SONDE"
+        exit 1
+    fi
     echo "after the down arrow:"
     cat "$VOCALIA_SONDE"
     echo
@@ -53,5 +78,12 @@ if [ -n "${VOCALIA_CAPTURE:-}" ]; then
     import -window root "$VOCALIA_CAPTURE" || echo "screenshot failed"
 fi
 
-fermer
+# The first Escape empties the word box when it has the focus and holds text; the next one closes.
+xdotool key Escape Escape
+termine() { ! kill -0 "$pid" 2>/dev/null; }
+attendre termine || { echo "Escape did not close the window"; exit 1; }
+wait "$pid"
+code=$?
+pid=""
+[ "$code" -eq 0 ] || { echo "exit code $code"; cat "$dossier/sortie.txt"; exit 1; }
 echo "ok"

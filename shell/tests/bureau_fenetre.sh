@@ -13,14 +13,42 @@
 # The fixture's words: maison, chat, porte ("Petit" starts two definitions).
 set -u
 executable=$1
-echec() { echo "ECHEC: $*"; cat "$dossier/sortie.txt" 2>/dev/null; exit 1; }
-source "$(dirname "$0")/bureau_commun.sh"
+dossier=$(mktemp -d)
+trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
+export VOCALIA_SONDE=$dossier/panneau.txt
 export VOCALIA_SONDE_TAILLES=$dossier/tailles.txt
+export XDG_CONFIG_HOME=$dossier/config
+export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
 
+echec() { echo "ECHEC: $*"; cat "$dossier/sortie.txt" 2>/dev/null; exit 1; }
+
+# Waits (polling, at most about 60 s) for a condition; not a speed measure.
+attendre() {
+    local i
+    for i in $(seq 300); do
+        if eval "$1"; then return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+
+fenetre=""
 demarrer() {
     rm -f "$VOCALIA_SONDE_TAILLES" "$VOCALIA_SONDE"
-    demarrer_fenetre
+    "$executable" > "$dossier/sortie.txt" 2>&1 &
+    pid=$!
+    trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
+    attendre trouver_fenetre || echec "the main window did not appear"
+    xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
     attendre '[ -f "$VOCALIA_SONDE_TAILLES" ]' || echec "no layout written"
+}
+fermer() {
+    xdotool key Escape Escape
+    attendre '! kill -0 "$pid" 2>/dev/null' || echec "Escape did not close the window"
+    wait "$pid"
+    local code=$?
+    pid=""
+    [ "$code" -eq 0 ] || echec "exit code $code"
 }
 # champ ID COLUMN: a field of a control's line "id x y width height" (columns 2..5).
 champ() { awk -v id="$1" -v c="$2" '$1 == id { print $c }' "$VOCALIA_SONDE_TAILLES"; }
