@@ -68,6 +68,11 @@ lancer_fuzz() {
     -DVOCALIA_FUZZ=ON -DVOCALIA_SANITIZE=ON -DVOCALIA_GUI=OFF -DVOCALIA_DONNEES_REELLES=OFF >/dev/null
   cmake --build build/fuzz --target fuzz_tout
   local nom graines g
+  # A misspelt name would otherwise run nothing and still end in success.
+  for nom in "$@"; do
+    grep -q "^$nom " "$dossier/harnais.txt" ||
+      { echo "harnais inconnu : $nom (voir $dossier/harnais.txt)" >&2; return 2; }
+  done
   while read -r nom graines; do
     [ $# -eq 0 ] || [[ $choisis == *" $nom "* ]] || continue
     mkdir -p "$dossier/corpus/$nom" "$dossier/trouvailles/$nom" "$dossier/journaux/$nom"

@@ -37,7 +37,6 @@ char MajusculeSansAccent(unsigned char c) {
     }
 }
 
-
 std::string Joindre(const std::vector<std::string>& mots) {
     std::string texte;
     for (const std::string& mot : mots) texte += (texte.empty() ? "" : ", ") + mot;
