@@ -1,4 +1,4 @@
-#include "conjugation/base/ConnexionBase.h"
+#include "database/ConnexionBase.h"
 
 #include <atomic>
 #include <climits>

@@ -1,13 +1,13 @@
-#include "conjugation/base/IndexeurSecDB.h"
+#include "database/IndexeurSecDB.h"
 
 #include <openssl/evp.h>
 #include <sqlext.h>
 
 #include <cstring>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/base/TexteInstruction.h"
 #include "data/Ressources.h"
+#include "database/ConnexionBase.h"
+#include "database/TexteInstruction.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "data/BlocOctets.h"
-#include "text/index/Indexeur.h"
+#include "index/Indexeur.h"
 
 class ConnexionBase;
 

@@ -1,4 +1,4 @@
-#include "conjugation/base/ListeEchappee.h"
+#include "database/ListeEchappee.h"
 
 #include <climits>
 

@@ -1,9 +1,9 @@
-#include "conjugation/base/TamponsLigne.h"
+#include "database/TamponsLigne.h"
 
 #include <sqlext.h>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/base/TexteInstruction.h"
+#include "database/ConnexionBase.h"
+#include "database/TexteInstruction.h"
 #include "text/Transformations.h"
 
 TamponsLigne::TamponsLigne(std::vector<Colonne> colonnes)

@@ -1,4 +1,4 @@
-#include "conjugation/base/TexteInstruction.h"
+#include "database/TexteInstruction.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "text/index/Indexeur.h"
+#include "index/Indexeur.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 #include "text/Trace.h"
 
 bool Indexeur::ChargeRessource(const char* nom, bool inflate, bool decipher,

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/index/Xmapstringvectorstring.h"
+#include "index/Xmapstringvectorstring.h"
 
 class Indexeur {
 public:

@@ -1,4 +1,4 @@
-#include "text/index/Xmapstringvectorstring.h"
+#include "index/Xmapstringvectorstring.h"
 
 #include <algorithm>
 #include <utility>

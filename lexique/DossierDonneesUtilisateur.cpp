@@ -1,4 +1,4 @@
-#include "approx/lexique/DossierDonneesUtilisateur.h"
+#include "lexique/DossierDonneesUtilisateur.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "approx/lexique/ListePerso.h"
+#include "lexique/ListePerso.h"
 
 #include <openssl/evp.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <map>
 
-#include "approx/lexique/DossierDonneesUtilisateur.h"
+#include "lexique/DossierDonneesUtilisateur.h"
 #include "text/FichiersTexte.h"
 
 namespace {

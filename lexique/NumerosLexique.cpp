@@ -1,8 +1,8 @@
-#include "approx/lexique/NumerosLexique.h"
+#include "lexique/NumerosLexique.h"
 
 #include <cstdio>
 
-#include "approx/lexique/dictionnaire.h"
+#include "lexique/dictionnaire.h"
 
 namespace {
 

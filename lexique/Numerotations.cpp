@@ -1,4 +1,4 @@
-#include "approx/lexique/Numerotations.h"
+#include "lexique/Numerotations.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "shell/RechercheApproches.h"
+#include "lexique/RechercheApproches.h"
 
 #include "approx/MoteurApproches.h"
-#include "approx/lexique/dictionnaire.h"
+#include "lexique/dictionnaire.h"
 
 namespace {
 // No lexicon database ships with the program: the name only has to exist as a

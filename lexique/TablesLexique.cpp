@@ -1,7 +1,7 @@
-#include "approx/lexique/TablesLexique.h"
+#include "lexique/TablesLexique.h"
 
-#include "conjugation/base/ListeEchappee.h"
-#include "conjugation/base/TamponsLigne.h"
+#include "database/ListeEchappee.h"
+#include "database/TamponsLigne.h"
 
 namespace {
 

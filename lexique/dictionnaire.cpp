@@ -1,9 +1,9 @@
-#include "approx/lexique/dictionnaire.h"
+#include "lexique/dictionnaire.h"
 
-#include "approx/lexique/NumerosLexique.h"
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/enregistrements/declinaisonDB.h"
-#include "conjugation/enregistrements/entreeDB.h"
+#include "database/ConnexionBase.h"
+#include "lexique/NumerosLexique.h"
+#include "lexique/enregistrements/declinaisonDB.h"
+#include "lexique/enregistrements/entreeDB.h"
 
 dictionnaire::dictionnaire(const std::string& nomBase, bool sansBase) : nomBase_(nomBase), sansBase_(sansBase) {
     if (sansBase_) return;

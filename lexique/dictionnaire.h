@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "approx/LexiqueApproches.h"
-#include "approx/lexique/ListePerso.h"
-#include "approx/lexique/Numerotations.h"
-#include "approx/lexique/TablesLexique.h"
-#include "conjugation/enregistrements/ServicesLexique.h"
-#include "conjugation/enregistrements/declinaison.h"
-#include "conjugation/enregistrements/entree.h"
+#include "lexique/ListePerso.h"
+#include "lexique/Numerotations.h"
+#include "lexique/TablesLexique.h"
+#include "lexique/enregistrements/ServicesLexique.h"
+#include "lexique/enregistrements/declinaison.h"
+#include "lexique/enregistrements/entree.h"
 
 class ConnexionBase;
 

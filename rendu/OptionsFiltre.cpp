@@ -1,4 +1,4 @@
-#include "shell/OptionsFiltre.h"
+#include "rendu/OptionsFiltre.h"
 
 #include <algorithm>
 

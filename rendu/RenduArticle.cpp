@@ -1,4 +1,4 @@
-#include "shell/RenduArticle.h"
+#include "rendu/RenduArticle.h"
 
 #include "text/Transformations.h"
 

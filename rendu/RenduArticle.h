@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data/Article.h"
-#include "shell/OptionsFiltre.h"
+#include "rendu/OptionsFiltre.h"
 
 struct TexteRendu {
     std::string texte;  // CR LF line ends

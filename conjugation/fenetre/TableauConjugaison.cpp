@@ -1,4 +1,4 @@
-#include "conjugation/TableauConjugaison.h"
+#include "conjugation/fenetre/TableauConjugaison.h"
 
 #include "platform/dialogue/EchangeDonnees.h"
 

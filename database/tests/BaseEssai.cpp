@@ -1,11 +1,11 @@
-#include "conjugation/tests/BaseEssai.h"
+#include "database/tests/BaseEssai.h"
 
 #include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "conjugation/base/ConnexionBase.h"
+#include "database/ConnexionBase.h"
 
 BaseEssai::BaseEssai(const std::string& nomTest) {
     namespace fs = std::filesystem;

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/base/TamponsLigne.h"
-#include "conjugation/base/TexteInstruction.h"
-#include "conjugation/tests/BaseEssai.h"
+#include "database/ConnexionBase.h"
+#include "database/TamponsLigne.h"
+#include "database/TexteInstruction.h"
+#include "database/tests/BaseEssai.h"
 #include "text/FichiersTexte.h"
 #include "text/Transformations.h"
 

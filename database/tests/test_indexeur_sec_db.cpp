@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/tests/BaseEssai.h"
 #include "data/Ressources.h"
-#include "conjugation/base/IndexeurSecDB.h"
+#include "database/ConnexionBase.h"
+#include "database/IndexeurSecDB.h"
+#include "database/tests/BaseEssai.h"
 
 namespace {
 

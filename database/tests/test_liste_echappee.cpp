@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/base/ListeEchappee.h"
+#include "database/ListeEchappee.h"
 
 namespace {
 

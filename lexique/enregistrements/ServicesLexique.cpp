@@ -1,4 +1,4 @@
-#include "conjugation/enregistrements/ServicesLexique.h"
+#include "lexique/enregistrements/ServicesLexique.h"
 
 namespace {
 ServicesLexique* servicesCourants = nullptr;

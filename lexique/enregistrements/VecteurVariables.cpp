@@ -1,8 +1,8 @@
-#include "conjugation/enregistrements/VecteurVariables.h"
+#include "lexique/enregistrements/VecteurVariables.h"
 
 #include <cstdlib>
 
-#include "conjugation/enregistrements/ServicesLexique.h"
+#include "lexique/enregistrements/ServicesLexique.h"
 
 namespace {
 

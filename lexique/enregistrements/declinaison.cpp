@@ -1,3 +1,3 @@
-#include "conjugation/enregistrements/declinaison.h"
+#include "lexique/enregistrements/declinaison.h"
 
 declinaison::~declinaison() = default;

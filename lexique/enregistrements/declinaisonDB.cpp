@@ -1,6 +1,6 @@
-#include "conjugation/enregistrements/declinaisonDB.h"
+#include "lexique/enregistrements/declinaisonDB.h"
 
-#include "conjugation/base/TamponsLigne.h"
+#include "database/TamponsLigne.h"
 #include "text/Transformations.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // "tryjufh", looked up by its column "wsdfgs".
 #include <string>
 
-#include "conjugation/enregistrements/declinaison.h"
+#include "lexique/enregistrements/declinaison.h"
 
 class ConnexionBase;
 class TamponsLigne;

@@ -1,7 +1,7 @@
-#include "conjugation/enregistrements/entree.h"
+#include "lexique/enregistrements/entree.h"
 
-#include "conjugation/base/ListeEchappee.h"
-#include "conjugation/enregistrements/ServicesLexique.h"
+#include "database/ListeEchappee.h"
+#include "lexique/enregistrements/ServicesLexique.h"
 
 namespace {
 // Under the current lexicon, not the owning one: 0 without any.

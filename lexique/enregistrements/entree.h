@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/enregistrements/VecteurVariables.h"
-#include "conjugation/enregistrements/declinaison.h"
+#include "lexique/enregistrements/VecteurVariables.h"
+#include "lexique/enregistrements/declinaison.h"
 
 class ServicesLexique;
 

@@ -1,7 +1,7 @@
-#include "conjugation/enregistrements/entreeDB.h"
+#include "lexique/enregistrements/entreeDB.h"
 
-#include "conjugation/base/ListeEchappee.h"
-#include "conjugation/base/TamponsLigne.h"
+#include "database/ListeEchappee.h"
+#include "database/TamponsLigne.h"
 #include "text/Transformations.h"
 
 namespace {

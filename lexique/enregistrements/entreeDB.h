@@ -3,7 +3,7 @@
 // by its column "xdfhyxfhg".
 #include <string>
 
-#include "conjugation/enregistrements/entree.h"
+#include "lexique/enregistrements/entree.h"
 
 class ConnexionBase;
 class TamponsLigne;

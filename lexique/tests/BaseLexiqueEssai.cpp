@@ -1,4 +1,4 @@
-#include "approx/lexique/tests/BaseLexiqueEssai.h"
+#include "lexique/tests/BaseLexiqueEssai.h"
 
 BaseLexiqueEssai::BaseLexiqueEssai(const std::string& nomTest) : base_(nomTest) {
     cree_ = Executer(

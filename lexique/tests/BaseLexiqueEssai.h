@@ -3,7 +3,7 @@
 // the lexicon reads, in a folder removed with the fixture.
 #include <string>
 
-#include "conjugation/tests/BaseEssai.h"
+#include "database/tests/BaseEssai.h"
 
 class BaseLexiqueEssai {
 public:

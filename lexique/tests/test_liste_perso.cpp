@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "approx/lexique/DossierDonneesUtilisateur.h"
-#include "approx/lexique/ListePerso.h"
-#include "approx/lexique/tests/EnvironnementEssai.h"
+#include "lexique/DossierDonneesUtilisateur.h"
+#include "lexique/ListePerso.h"
+#include "lexique/tests/EnvironnementEssai.h"
 #include "text/tests/DossierEssai.h"
 
 namespace {

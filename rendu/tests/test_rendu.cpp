@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/OptionsFiltre.h"
-#include "shell/RenduArticle.h"
+#include "rendu/OptionsFiltre.h"
+#include "rendu/RenduArticle.h"
 #include "shell/tests/Fixture.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "approx/lexique/NumerosLexique.h"
-#include "approx/lexique/dictionnaire.h"
-#include "approx/lexique/tests/BaseLexiqueEssai.h"
-#include "approx/lexique/tests/EnvironnementEssai.h"
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/enregistrements/declinaisonDB.h"
-#include "conjugation/enregistrements/entreeDB.h"
+#include "database/ConnexionBase.h"
+#include "lexique/NumerosLexique.h"
+#include "lexique/dictionnaire.h"
+#include "lexique/enregistrements/declinaisonDB.h"
+#include "lexique/enregistrements/entreeDB.h"
+#include "lexique/tests/BaseLexiqueEssai.h"
+#include "lexique/tests/EnvironnementEssai.h"
 #include "text/tests/DossierEssai.h"
 
 namespace {
