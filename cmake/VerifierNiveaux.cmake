@@ -44,6 +44,7 @@ set(niveaux
   vocalia_script 7
   vocalia_dico 7
   vocalia_fuzz_commun 0
+  vocalia_fuzz_rejouer 0
   vocalia_fuzz_donnees 9
   vocalia_donnees_littre 7
   vocalia_donnees_conjugaisons 7
