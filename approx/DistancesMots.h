@@ -1,7 +1,10 @@
 #pragma once
 // How far a candidate word is from the typed word: the smaller of a
 // positional spelling distance and a sound-plus-subsequence distance.
-// 0 means identical or as close as the measures can tell.
+// 0 means identical or as close as the measures can tell. The measures of
+// words see a ligature as its two letters ("oeuf" and "\x9Cuf" are at 0);
+// DistanceSousSuite and SousSuiteCommune compare any bytes as they stand,
+// transcriptions included.
 #include <cstddef>
 #include <map>
 #include <string>

@@ -191,6 +191,8 @@ bool LigatureTapee(const std::string& mot, std::size_t i) {
     if (i + 2 >= mot.size() || !EstO(mot[i]) || !EstE(mot[i + 1])) return false;
     const char apres = mot[i + 2];
     if (EstU(apres)) return true;
+    if ((apres == 'i' || apres == 'I') && i + 3 < mot.size() && (mot[i + 3] == 'l' || mot[i + 3] == 'L'))
+        return true;
     return i == 0 && LettreDeBase(apres) != 0 && !EstVoyelle(apres);
 }
 }  // namespace

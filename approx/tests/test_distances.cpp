@@ -234,3 +234,37 @@ TEST_F(Distances, LesTranscriptionsTropLonguesSontCoupeesA99Codes) {
     EXPECT_EQ(DistancePhonetique(a, b), 297);
     EXPECT_EQ(DistanceMots(true, a, b), 297 + 600);
 }
+
+// A ligature is its two letters to every measure: a word typed without it
+// is at distance 0 from the word written with it, and at the distance of
+// the written-out word from any other.
+TEST_F(Distances, LesLigaturesComptentPourLeursDeuxLettres) {
+    const std::pair<const char*, const char*> memes[] = {
+        {"oeuf", "\x9Cuf"},     {"coeur", "c\x9Cur"},     {"foetus", "f\x9Ctus"},
+        {"OEUVRE", "\x8CUVRE"}, {"caecum", "c\xE6" "cum"}, {"\x9Cil", "\x9Cil"},
+    };
+    for (const auto& [ecrit, ligature] : memes) {
+        EXPECT_EQ(DistanceMots(true, ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistanceMots(true, ligature, ecrit), 0) << ecrit;
+        EXPECT_EQ(DistancePositionnelle(ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistanceSousSuitePonderee(ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistancePhonetique(ecrit, ligature), 0) << ecrit;
+    }
+    struct Cas {
+        const char* tape;
+        const char* ligature;
+        const char* ecrit;  // the same word written out
+    };
+    const Cas autres[] = {
+        {"boeufs", "b\x9Cuf", "boeuf"},   {"neuf", "\x9Cuf", "oeuf"},   {"soeur", "s\x9Curs", "soeurs"},
+        {"oeuvre", "man\x9Cuvre", "manoeuvre"}, {"ecoeure", "\xE9\x63\x9Cur\xE9", "\xE9\x63oeur\xE9"},
+    };
+    for (const Cas& c : autres) {
+        EXPECT_EQ(DistanceMots(true, c.tape, c.ligature), DistanceMots(true, c.tape, c.ecrit)) << c.tape;
+        EXPECT_EQ(DistancePositionnelle(c.tape, c.ligature), DistancePositionnelle(c.tape, c.ecrit)) << c.tape;
+        EXPECT_GE(DistanceMots(true, c.tape, c.ligature), 1) << c.tape;
+    }
+    // Before, "œuf" was three bytes against four: 3 for the length and every
+    // position shifted.
+    EXPECT_EQ(DistancePositionnelle("oeuf", "neuf"), 8);
+}
