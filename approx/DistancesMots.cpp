@@ -194,12 +194,21 @@ int DistancePhonetique(const std::string& q, const std::string& c) {
 }
 
 int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c) {
+    return DistanceMotsJusqua(lexiquePresent, q, c, DISTANCE_PLAFOND);
+}
+
+// The phonetic distance only adds to the subsequence side: when that side
+// alone already reaches the positional distance, or passes `plafond` as the
+// positional one does, the transcriptions cannot change the answer.
+int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond) {
     if (!lexiquePresent) return 0;
     std::string dq, dc;
     const std::string& mq = SansLigatures(q, dq);
     const std::string& mc = SansLigatures(c, dc);
-    int d1 = PhonetiqueDeplies(mq, mc) + PondereeOctets(mq, mc) / 2;
-    d1 = std::min(d1, DISTANCE_PLAFOND);
     const int d2 = PositionnelleOctets(mq, mc);
+    const int sousSuite = PondereeOctets(mq, mc) / 2;
+    if (sousSuite >= d2) return std::min(d2, DISTANCE_PLAFOND);
+    if (sousSuite > plafond && d2 > plafond) return std::min(sousSuite, DISTANCE_PLAFOND);
+    const int d1 = std::min(PhonetiqueDeplies(mq, mc) + sousSuite, DISTANCE_PLAFOND);
     return std::min(d1, d2);
 }

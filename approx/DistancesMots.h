@@ -17,6 +17,9 @@ inline constexpr std::size_t LONGUEUR_MAX_SOUS_SUITE = 98;
 inline constexpr std::size_t CODES_MAX_TRANSCRIPTION = 99;
 
 int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c);
+// The same where only distances up to `plafond` matter: above it, the value
+// is some distance above `plafond`, found without transcribing when it can be.
+int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond);
 int DistancePositionnelle(const std::string& a, const std::string& b);
 int CoutPosition(char x, char y);
 int CoutSubstitution(char x, char y);

@@ -100,7 +100,7 @@ std::vector<MotApproche> MoteurApproches::ClasserAvecDistances(
     for (const std::string& candidat : candidats) {
         const auto [place, nouveau] = vus.insert(candidat);
         if (!nouveau) continue;
-        const int d = DistanceMots(classer, mot, candidat);
+        const int d = DistanceMotsJusqua(classer, mot, candidat, SEUIL_DISTANCE);
         if (d > SEUIL_DISTANCE) continue;
         const std::uint32_t figure = classer ? frequences.Figure(candidat) : 0;
         classes.push_back({classer ? RangCandidat(mot, candidat, d, figure) : 0, d, figure, &*place});

@@ -268,3 +268,28 @@ TEST_F(Distances, LesLigaturesComptentPourLeursDeuxLettres) {
     // position shifted.
     EXPECT_EQ(DistancePositionnelle("oeuf", "neuf"), 8);
 }
+
+// The bounded form agrees with the full one up to its bound, and says
+// "beyond" past it, transcribing only where the sound could change the answer.
+TEST_F(Distances, LaDistanceBorneeRendLaMemeValeurJusquASaBorne) {
+    const std::pair<const char*, const char*> paires[] = {
+        {"maison", "maisons"}, {"foto", "photo"},         {"bato", "bateau"}, {"maison", "raison"},
+        {"abc", "xyzxyzxyzxyz"}, {"oeuf", "\x9Cuf"},     {"chat", "achat"},  {"", "abcdefghijklmnop"},
+    };
+    for (const auto& [q, c] : paires) {
+        const int complete = DistanceMots(true, q, c);
+        for (int borne : {0, 3, 4, 10, 35}) {
+            const int bornee = DistanceMotsJusqua(true, q, c, borne);
+            if (complete <= borne)
+                EXPECT_EQ(bornee, complete) << q << "/" << c << " " << borne;
+            else
+                EXPECT_GT(bornee, borne) << q << "/" << c << " " << borne;
+        }
+        EXPECT_EQ(DistanceMotsJusqua(false, q, c, 35), 0);
+    }
+    // Far apart in every way (subsequence side 4 * 20 / 2, positional
+    // 3 * 17 + 3 * 8): no transcription at all.
+    CachePhonetique().clear();
+    EXPECT_GT(DistanceMotsJusqua(true, "abc", "xyzxyzxyzxyzxyzxyzxy", 35), 35);
+    EXPECT_TRUE(CachePhonetique().empty());
+}
