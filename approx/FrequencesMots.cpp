@@ -7,7 +7,7 @@
 #include "approx/MateriauCles.h"
 #include "approx/MoteurApproches.h"
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 namespace {
 bool OctetsInferieurs(const std::string& a, const std::string& b) {

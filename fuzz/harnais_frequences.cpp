@@ -8,7 +8,7 @@
 
 #include "approx/FrequencesMots.h"
 #include "fuzz/Harnais.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t taille) {
     FrequencesMots table;

@@ -17,7 +17,7 @@
 #include "approx/TypesCles.h"
 #include "approx/tests/RessourcesEssai.h"
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 // The ranking's prior on a made-up dictionary: every candidate of a query is
 // listed under the query's ANA key, and the commonness figures come through
