@@ -5,6 +5,7 @@
 
 #include "approx/ReglesPhonetiques.h"
 #include "text/Caracteres.h"
+#include "text/Transformations.h"
 
 namespace {
 constexpr int TAILLE_POSITIONS = 100;
@@ -21,6 +22,29 @@ std::string Tronquer(std::string s, std::size_t longueur) {
     if (s.size() > longueur) s.resize(longueur);
     return s;
 }
+
+// No keyboard in common use has the ligatures: "oeuf" is how one types
+// "\x9Cuf". Every measure of spellings therefore sees a ligature as its two
+// letters. Most words have none and are used as they stand, uncopied.
+bool ALigature(const std::string& s) {
+    return std::any_of(s.begin(), s.end(), [](char c) { return SecondeLettreLigature(c) != '\0'; });
+}
+
+const std::string& SansLigatures(const std::string& s, std::string& deplie) {
+    if (!ALigature(s)) return s;
+    deplie = DeplierLigatures(s);
+    return deplie;
+}
+
+int PositionnelleOctets(const std::string& a, const std::string& b) {
+    int d = 3 * std::abs(Longueur(a) - Longueur(b));
+    const std::size_t commune = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < commune; ++i) d += CoutPosition(a[i], b[i]);
+    return d;
+}
+
+int PondereeOctets(const std::string& a, const std::string& b);
+int PhonetiqueDeplies(const std::string& q, const std::string& c);
 }  // namespace
 
 int CoutPosition(char x, char y) {
@@ -41,10 +65,8 @@ int CoutSubstitution(char x, char y) {
 }
 
 int DistancePositionnelle(const std::string& a, const std::string& b) {
-    int d = 3 * std::abs(Longueur(a) - Longueur(b));
-    const std::size_t commune = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < commune; ++i) d += CoutPosition(a[i], b[i]);
-    return d;
+    std::string da, db;
+    return PositionnelleOctets(SansLigatures(a, da), SansLigatures(b, db));
 }
 
 // SousSuiteCommune is a depth-first walk: at level k it tries the positions
@@ -126,6 +148,12 @@ int DistanceSousSuite(const std::string& a, const std::string& b) {
 }
 
 int DistanceSousSuitePonderee(const std::string& a, const std::string& b) {
+    std::string da, db;
+    return PondereeOctets(SansLigatures(a, da), SansLigatures(b, db));
+}
+
+namespace {
+int PondereeOctets(const std::string& a, const std::string& b) {
     if (a == b) return 0;
     if (a.size() == b.size()) {
         int somme = 0;
@@ -134,6 +162,22 @@ int DistanceSousSuitePonderee(const std::string& a, const std::string& b) {
     }
     return 4 * (std::max(Longueur(a), Longueur(b)) - SousSuiteCommune(a, b));
 }
+
+// The pair is cached under the words as compared, ligatures written out;
+// the rules get them back where the two letters can only stand for one.
+int PhonetiqueDeplies(const std::string& q, const std::string& c) {
+    const std::string cle = ClePaire(q, c);
+    auto& cache = CachePhonetique();
+    const auto trouvee = cache.find(cle);
+    if (trouvee != cache.end()) return trouvee->second;
+    const std::string tq = Tronquer(Transcrire(RetablirLigatures(q)), CODES_MAX_TRANSCRIPTION);
+    const std::string tc = Tronquer(Transcrire(RetablirLigatures(c)), CODES_MAX_TRANSCRIPTION);
+    const int valeur = 3 * DistanceSousSuite(tq, tc);
+    if (cache.size() >= PAIRES_MAX_CACHE_PHONETIQUE) cache.clear();
+    cache.emplace(cle, valeur);
+    return valeur;
+}
+}  // namespace
 
 std::map<std::string, int>& CachePhonetique() {
     static std::map<std::string, int> cache;
@@ -145,22 +189,26 @@ std::string ClePaire(const std::string& x, const std::string& y) {
 }
 
 int DistancePhonetique(const std::string& q, const std::string& c) {
-    const std::string cle = ClePaire(q, c);
-    auto& cache = CachePhonetique();
-    const auto trouvee = cache.find(cle);
-    if (trouvee != cache.end()) return trouvee->second;
-    const std::string tq = Tronquer(Transcrire(q), CODES_MAX_TRANSCRIPTION);
-    const std::string tc = Tronquer(Transcrire(c), CODES_MAX_TRANSCRIPTION);
-    const int valeur = 3 * DistanceSousSuite(tq, tc);
-    if (cache.size() >= PAIRES_MAX_CACHE_PHONETIQUE) cache.clear();
-    cache.emplace(cle, valeur);
-    return valeur;
+    std::string dq, dc;
+    return PhonetiqueDeplies(SansLigatures(q, dq), SansLigatures(c, dc));
 }
 
 int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c) {
+    return DistanceMotsJusqua(lexiquePresent, q, c, DISTANCE_PLAFOND);
+}
+
+// The phonetic distance only adds to the subsequence side: when that side
+// alone already reaches the positional distance, or passes `plafond` as the
+// positional one does, the transcriptions cannot change the answer.
+int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond) {
     if (!lexiquePresent) return 0;
-    int d1 = DistancePhonetique(q, c) + DistanceSousSuitePonderee(q, c) / 2;
-    d1 = std::min(d1, DISTANCE_PLAFOND);
-    const int d2 = DistancePositionnelle(q, c);
+    std::string dq, dc;
+    const std::string& mq = SansLigatures(q, dq);
+    const std::string& mc = SansLigatures(c, dc);
+    const int d2 = PositionnelleOctets(mq, mc);
+    const int sousSuite = PondereeOctets(mq, mc) / 2;
+    if (sousSuite >= d2) return std::min(d2, DISTANCE_PLAFOND);
+    if (sousSuite > plafond && d2 > plafond) return std::min(sousSuite, DISTANCE_PLAFOND);
+    const int d1 = std::min(PhonetiqueDeplies(mq, mc) + sousSuite, DISTANCE_PLAFOND);
     return std::min(d1, d2);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // How far a candidate word is from the typed word: the smaller of a
 // positional spelling distance and a sound-plus-subsequence distance.
-// 0 means identical or as close as the measures can tell.
+// 0 means identical or as close as the measures can tell. The measures of
+// words see a ligature as its two letters ("oeuf" and "\x9Cuf" are at 0);
+// DistanceSousSuite and SousSuiteCommune compare any bytes as they stand,
+// transcriptions included.
 #include <cstddef>
 #include <map>
 #include <string>
@@ -14,6 +17,9 @@ inline constexpr std::size_t LONGUEUR_MAX_SOUS_SUITE = 98;
 inline constexpr std::size_t CODES_MAX_TRANSCRIPTION = 99;
 
 int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c);
+// The same where only distances up to `plafond` matter: above it, the value
+// is some distance above `plafond`, found without transcribing when it can be.
+int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond);
 int DistancePositionnelle(const std::string& a, const std::string& b);
 int CoutPosition(char x, char y);
 int CoutSubstitution(char x, char y);

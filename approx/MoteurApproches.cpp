@@ -1,19 +1,36 @@
 #include "approx/MoteurApproches.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
+#include <cstdint>
+#include <tuple>
+#include <unordered_set>
 
 #include "approx/DistancesMots.h"
+#include "approx/FrequencesMots.h"
 #include "approx/MateriauCles.h"
+#include "approx/RangApproches.h"
 #include "approx/TypesCles.h"
 
 namespace {
-struct OrdreOctets {
-    bool operator()(const std::string& a, const std::string& b) const {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+bool OctetsInferieurs(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+}
+
+// One distinct candidate, measured: ordered by rank, then distance, then
+// the commoner first, then byte order.
+struct Classe {
+    int rang;
+    int distance;
+    std::uint32_t figure;
+    const std::string* mot;
+
+    bool operator<(const Classe& autre) const {
+        if (rang != autre.rang) return rang < autre.rang;
+        if (distance != autre.distance) return distance < autre.distance;
+        if (figure != autre.figure) return figure > autre.figure;
+        return OctetsInferieurs(*mot, *autre.mot);
     }
 };
 
@@ -56,6 +73,7 @@ IndexeurSecDB& IndexApproches(int type) { return Etat(TypeValide(type) ? type : 
 
 std::vector<std::string> MoteurApproches::CollecterCandidats(const std::string& mot, int filtre) const {
     std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
+    AssurerFrequences();
     std::vector<std::string> candidats;
     for (int type = 0; TableTypesCles[type].fonction != nullptr; ++type) {
         const TypeCle& ligne = TableTypesCles[type];
@@ -70,18 +88,29 @@ std::vector<std::string> MoteurApproches::CollecterCandidats(const std::string& 
     return candidats;
 }
 
+// Without a lexicon there is no ranking: every candidate is at distance 0
+// and rank 0, in byte order.
 std::vector<MotApproche> MoteurApproches::ClasserAvecDistances(
     const std::string& mot, const std::vector<std::string>& candidats) const {
-    std::map<int, std::set<std::string, OrdreOctets>> groupes;
+    const bool classer = lexique_ != nullptr;
+    if (classer) AssurerFrequences();
+    const FrequencesMots& frequences = FrequencesApproches();
+    std::unordered_set<std::string> vus;
+    std::vector<Classe> classes;
     for (const std::string& candidat : candidats) {
-        const int d = DistanceMots(lexique_ != nullptr, mot, candidat);
+        const auto [place, nouveau] = vus.insert(candidat);
+        if (!nouveau) continue;
+        const int d = DistanceMotsJusqua(classer, mot, candidat, SEUIL_DISTANCE);
         if (d > SEUIL_DISTANCE) continue;
-        groupes[d].insert(candidat);
+        const std::uint32_t figure = classer ? frequences.Figure(candidat) : 0;
+        classes.push_back({classer ? RangCandidat(mot, candidat, d, figure) : 0, d, figure, &*place});
     }
+    std::sort(classes.begin(), classes.end());
+    // Rank groups are taken whole until the result holds RESULTATS_MIN words.
     std::vector<MotApproche> resultat;
-    for (const auto& [distance, mots] : groupes) {
-        for (const std::string& m : mots) resultat.push_back({m, distance});
-        if (resultat.size() >= RESULTATS_MIN) break;
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        if (resultat.size() >= RESULTATS_MIN && classes[i].rang != classes[i - 1].rang) break;
+        resultat.push_back({*classes[i].mot, classes[i].distance});
     }
     return resultat;
 }

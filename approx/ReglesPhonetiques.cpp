@@ -7,6 +7,7 @@
 #include "approx/MateriauCles.h"
 #include "approx/TablePhonemes.h"
 #include "data/Ressources.h"
+#include "text/Caracteres.h"
 #include "text/FichiersTexte.h"
 #include "text/Transformations.h"
 
@@ -179,6 +180,35 @@ bool ChargerRegles() {
 std::string Transcrire(const std::string& mot) {
     ChargerRegles();
     return TranscrireAvec(ReglesCourantes(), mot);
+}
+
+namespace {
+bool EstO(char c) { return c == 'o' || c == 'O'; }
+bool EstE(char c) { return c == 'e' || c == 'E'; }
+bool EstU(char c) { return c == 'u' || c == 'U'; }
+
+bool LigatureTapee(const std::string& mot, std::size_t i) {
+    if (i + 2 >= mot.size() || !EstO(mot[i]) || !EstE(mot[i + 1])) return false;
+    const char apres = mot[i + 2];
+    if (EstU(apres)) return true;
+    if ((apres == 'i' || apres == 'I') && i + 3 < mot.size() && (mot[i + 3] == 'l' || mot[i + 3] == 'L'))
+        return true;
+    return i == 0 && LettreDeBase(apres) != 0 && !EstVoyelle(apres);
+}
+}  // namespace
+
+std::string RetablirLigatures(const std::string& mot) {
+    std::string graphie;
+    graphie.reserve(mot.size());
+    for (std::size_t i = 0; i < mot.size(); ++i) {
+        if (LigatureTapee(mot, i)) {
+            graphie += mot[i] == 'O' ? '\x8C' : '\x9C';
+            ++i;
+        } else {
+            graphie += mot[i];
+        }
+    }
+    return graphie;
 }
 
 void InstallerRegles(const std::string& texte) {

@@ -60,6 +60,12 @@ std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& m
 ReglesPhonetiques& ReglesCourantes();
 bool ChargerRegles();
 std::string Transcrire(const std::string& mot);
+// The rules read the ligatures as such. A word typed without them is given
+// them back where its two letters can only stand for one: "oeu" and "oeil"
+// anywhere ("coeur", "oeuvre", "oeillet"), "oe" before a consonant at the
+// start ("oesophage").
+// Elsewhere "oe" stays two letters ("moelle", "coefficient").
+std::string RetablirLigatures(const std::string& mot);
 // Replaces the process-wide rules by those of a plain rules text and marks
 // them loaded: the data builder and the tools work from the source file.
 void InstallerRegles(const std::string& texte);

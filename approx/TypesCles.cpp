@@ -41,7 +41,8 @@ const TypeCle TableTypesCles[NOMBRE_TYPES_CLES + 1] = {
 
 // Every key but the phonetic ones is made from the word with its ligatures
 // written out, so that "c\x9Cur" and "coeur" fall on the same keys. The
-// phonetic rules read the ligatures themselves.
+// phonetic rules read the ligatures themselves: the phonetic keys give a word
+// typed without them its ligatures back first.
 std::string CleANA(const std::string& mot) {
     bool presentes[26] = {};
     for (char c : DeplierLigatures(mot)) {
@@ -87,9 +88,11 @@ std::string CleMilieu4(const std::string& mot) {
     return s.substr((s.size() - 3) / 2, 4);
 }
 
-std::string ClePHON(const std::string& mot) { return NomsPhonemes(Transcrire(mot)); }
+std::string ClePHON(const std::string& mot) { return NomsPhonemes(Transcrire(RetablirLigatures(mot))); }
 
-std::string ClePHON2(const std::string& mot) { return NomsPhonemes(FusionPhonemes(Transcrire(mot))); }
+std::string ClePHON2(const std::string& mot) {
+    return NomsPhonemes(FusionPhonemes(Transcrire(RetablirLigatures(mot))));
+}
 
 std::string FusionPhonemes(const std::string& codes) {
     static const char E = Code("E"), S = Code("S"), O = Code("O"), WIN = Code("WIN");

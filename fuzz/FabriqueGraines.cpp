@@ -70,7 +70,7 @@ Octets Gzip(const std::string& texte) {
     return fini ? sortie : Octets();
 }
 
-// A word index and its article file, the index's size first, as the Littré harness reads them.
+// A word index and its article file, the index's size first, as the LittrÃ© harness reads them.
 Octets Littre() {
     const std::string articles[] = {
         "<i><small>(m\xC3\xAA-zon) s. f.</small></i>\n\n<b>1\xC2\xB0</b> B\xC3\xA2timent servant de logis.\n"
@@ -111,6 +111,8 @@ int main(int argc, char** argv) {
         {"dictionnaire/essai", dictionnaire},
         {"index_flexions/essai", flexions},
         {"charge_index/essai", index},
+        {"frequences/essai", EcrireChargeIndex({{"3119", {"maison"}}, {"43", {"fourchette", "\x9C" "uf"}},
+                                                {"0", {"moeuf"}}, {"7", {}}})},
         {"stardict_index/essai", IndexStarDict()},
         {"stardict_articles/essai", articles},
         {"littre/essai", Littre()},

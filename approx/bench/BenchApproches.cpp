@@ -1,15 +1,21 @@
 // Figures of the approximate search on the program's own data: the first
 // search (which loads the seven key indexes), then, per query, a first
 // search (phonetic distances computed) and warm searches (distances cached),
-// and the memory the loaded indexes take.
+// and the memory the loaded indexes take; then, on the lists of misspelt
+// common words, how often the intended word comes first and among the first
+// ten, beside the spell checker's figures, and the times of those searches.
 #include <time.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "approx/FrequencesMots.h"
+#include "approx/bench/BancFautes.h"
 #include "approx/DistancesMots.h"
 #include "approx/LexiqueApproches.h"
 #include "approx/MoteurApproches.h"
@@ -39,6 +45,92 @@ long KioResidents() {
 }
 
 constexpr int REPETITIONS_CHAUDES = 20;
+
+struct Compte {
+    int mots = 0;
+    int premiersV = 0, dixV = 0, premiersH = 0, dixH = 0;
+
+    void Ajouter(int placeV, int placeH) {
+        ++mots;
+        premiersV += placeV == 0;
+        dixV += placeV >= 0 && placeV < 10;
+        premiersH += placeH == 0;
+        dixH += placeH >= 0 && placeH < 10;
+    }
+};
+
+double Pourcent(int n, int sur) { return sur == 0 ? 0.0 : 100.0 * n / sur; }
+
+void ImprimerCompte(const char* nom, const Compte& c, bool avecHunspell) {
+    std::printf("%-14s %5d %9.1f %% %9.1f %%", nom, c.mots, Pourcent(c.premiersV, c.mots), Pourcent(c.dixV, c.mots));
+    if (avecHunspell)
+        std::printf(" %9.1f %% %9.1f %%", Pourcent(c.premiersH, c.mots), Pourcent(c.dixH, c.mots));
+    std::printf("\n");
+}
+
+struct Temps {
+    double pireMs = 0, pireCpu = 0, chaudTotal = 0, chaudPire = 0;
+    std::string pireMot;
+    int requetes = 0;
+};
+
+// One list: per word, a first search and three warm ones, and where the
+// intended word comes in both lists of proposals.
+void ComparerListe(const MoteurApproches& moteur, const char* nom, std::map<std::string, Compte>& comptes,
+                   Temps& temps) {
+    std::vector<Faute> fautes;
+    if (!LireFautes(std::string(VOCALIA_FAUTES) + "/fautes_" + nom + ".txt", fautes)) {
+        std::printf("  liste %s illisible\n", nom);
+        return;
+    }
+    const std::vector<std::vector<std::string>> hunspell = SuggestionsHunspell(fautes);
+    for (std::size_t i = 0; i < fautes.size(); ++i) {
+        const Faute& faute = fautes[i];
+        auto debut = Horloge::now();
+        double cpu = MsCpu();
+        const std::vector<std::string> resultat = moteur.RechercherApproches(faute.tape);
+        const double ms = Ms(debut), msCpu = MsCpu() - cpu;
+        if (ms > temps.pireMs) {
+            temps.pireMs = ms;
+            temps.pireMot = Cp1252VersUtf8(faute.tape);
+        }
+        temps.pireCpu = std::max(temps.pireCpu, msCpu);
+        for (int r = 0; r < 3; ++r) {
+            cpu = MsCpu();
+            moteur.RechercherApproches(faute.tape);
+            const double chaud = MsCpu() - cpu;
+            temps.chaudTotal += chaud;
+            temps.chaudPire = std::max(temps.chaudPire, chaud);
+            ++temps.requetes;
+        }
+        const int placeV = PlaceVoulue(faute, resultat);
+        const int placeH = hunspell.empty() ? -1 : PlaceVoulue(faute, hunspell[i]);
+        comptes[nom].Ajouter(placeV, placeH);
+        comptes["ensemble"].Ajouter(placeV, placeH);
+        comptes[faute.genre].Ajouter(placeV, placeH);
+    }
+    if (hunspell.empty()) std::printf("  (hunspell -a -d fr n'a pas pu servir : sans ses chiffres)\n");
+}
+
+void ComparerAvecHunspell(const MoteurApproches& moteur) {
+    std::printf("\nFautes courantes : le mot voulu en premier et parmi les dix premiers\n");
+    std::map<std::string, Compte> comptes;
+    Temps temps;
+    ComparerListe(moteur, "reglage", comptes, temps);
+    ComparerListe(moteur, "reserve", comptes, temps);
+    const bool avecHunspell = comptes["ensemble"].premiersH + comptes["ensemble"].dixH > 0;
+    std::printf("%-14s %5s %11s %11s %11s %11s\n", "liste", "mots", "Vocalia 1er", "Vocalia 10",
+                "hunspell 1er", "hunspell 10");
+    for (const char* nom : {"reglage", "reserve", "ensemble"}) ImprimerCompte(nom, comptes[nom], avecHunspell);
+    std::printf("par genre de faute (les deux listes)\n");
+    for (const auto& [genre, compte] : comptes)
+        if (genre != "reglage" && genre != "reserve" && genre != "ensemble")
+            ImprimerCompte(genre.c_str(), compte, avecHunspell);
+    std::printf("Pire premi\xC3\xA8re recherche : %.2f ms (%s), %.2f ms CPU au pire ; "
+                "recherche chaude : %.3f ms CPU en moyenne, %.3f ms au pire\n",
+                temps.pireMs, temps.pireMot.c_str(), temps.pireCpu,
+                temps.requetes ? temps.chaudTotal / temps.requetes : 0.0, temps.chaudPire);
+}
 }  // namespace
 
 int main() {
@@ -56,8 +148,11 @@ int main() {
     ChargerRegles();
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type)
         if (TableTypesCles[type].actif) AssurerIndex(type);
-    std::printf("Chargement des r\xC3\xA8gles et des 7 index : %.1f ms (%.1f ms CPU)\n", Ms(debut),
-                MsCpu() - cpu);
+    AssurerFrequences();
+    std::printf("Chargement des r\xC3\xA8gles, des 7 index et des fr\xC3\xA9quences : %.1f ms (%.1f ms CPU)\n",
+                Ms(debut), MsCpu() - cpu);
+    std::printf("  %-10s %8zu mots de fr\xC3\xA9quence non nulle%s\n", RESSOURCE_FREQUENCES,
+                FrequencesApproches().NombreMots(), FrequencesChargees() ? "" : " (NON CHARG\xC3\x89\x45S)");
     std::size_t octets = 0, cles = 0;
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) {
         if (!TableTypesCles[type].actif) continue;
@@ -97,5 +192,6 @@ int main() {
         const int commune = SousSuiteCommune(a, b);
         std::printf("%5zu / %-6zu %12d %12.3f\n", a.size(), b.size(), commune, MsCpu() - cpu);
     }
+    ComparerAvecHunspell(moteur);
     return 0;
 }

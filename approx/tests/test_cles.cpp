@@ -112,6 +112,27 @@ TEST(Cles, LesLigaturesDonnentLesClesDuMotEcritEnToutesLettres) {
     EXPECT_EQ(CleMilieu4("contrec\x9Cur"), "reco");
 }
 
+// The rules read the ligatures; a word typed without them gets them back
+// where its two letters can stand for nothing else.
+TEST(Cles, LesLigaturesTapeesSontRetabliesPourLesRegles) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"oeuf", "\x9Cuf"},           {"coeur", "c\x9Cur"},       {"choeur", "ch\x9Cur"},
+        {"OEUVRE", "\x8CUVRE"},       {"Oeuvre", "\x8Cuvre"},     {"oesophage", "\x9Csophage"},
+        {"oedeme", "\x9C" "deme"}, {"moelle", "moelle"},        {"coefficient", "coefficient"},
+        {"poele", "poele"},           {"oe", "oe"},               {"oeil", "\x9Cil"},
+        {"oeillet", "\x9Cillet"},     {"coexister", "coexister"},
+        {"c\x9Cur", "c\x9Cur"},       {"", ""},
+    };
+    for (const auto& [tape, attendu] : cas) EXPECT_EQ(RetablirLigatures(tape), attendu) << tape;
+    InstallerRegles("\x9Cu:OEU\n\x9C:EAIGU\nc:K\no:O\nu:U\nr:R\nf:F\nb:B\nn:N\nd:D\ne:E\n");
+    for (const auto& [ecrit, ligature] : {std::pair<const char*, const char*>{"coeur", "c\x9Cur"},
+                                          {"boeuf", "b\x9Cuf"}, {"noeud", "n\x9Cud"}}) {
+        EXPECT_EQ(ClePHON(ecrit), ClePHON(ligature)) << ecrit;
+        EXPECT_EQ(ClePHON2(ecrit), ClePHON2(ligature)) << ecrit;
+        EXPECT_FALSE(ClePHON(ecrit).empty()) << ecrit;
+    }
+}
+
 TEST(Cles, FusionEtNomsDesPhonemes) {
     EXPECT_EQ(FusionPhonemes(Codes({"EGRAVE", "EAIGU", "EU", "OEU", "Z", "OOUVERT", "UIN", "A"})),
               Codes({"E", "E", "E", "E", "S", "O", "WIN", "A"}));

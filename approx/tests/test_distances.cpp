@@ -234,3 +234,62 @@ TEST_F(Distances, LesTranscriptionsTropLonguesSontCoupeesA99Codes) {
     EXPECT_EQ(DistancePhonetique(a, b), 297);
     EXPECT_EQ(DistanceMots(true, a, b), 297 + 600);
 }
+
+// A ligature is its two letters to every measure: a word typed without it
+// is at distance 0 from the word written with it, and at the distance of
+// the written-out word from any other.
+TEST_F(Distances, LesLigaturesComptentPourLeursDeuxLettres) {
+    const std::pair<const char*, const char*> memes[] = {
+        {"oeuf", "\x9Cuf"},     {"coeur", "c\x9Cur"},     {"foetus", "f\x9Ctus"},
+        {"OEUVRE", "\x8CUVRE"}, {"caecum", "c\xE6" "cum"}, {"\x9Cil", "\x9Cil"},
+    };
+    for (const auto& [ecrit, ligature] : memes) {
+        EXPECT_EQ(DistanceMots(true, ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistanceMots(true, ligature, ecrit), 0) << ecrit;
+        EXPECT_EQ(DistancePositionnelle(ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistanceSousSuitePonderee(ecrit, ligature), 0) << ecrit;
+        EXPECT_EQ(DistancePhonetique(ecrit, ligature), 0) << ecrit;
+    }
+    struct Cas {
+        const char* tape;
+        const char* ligature;
+        const char* ecrit;  // the same word written out
+    };
+    const Cas autres[] = {
+        {"boeufs", "b\x9Cuf", "boeuf"},   {"neuf", "\x9Cuf", "oeuf"},   {"soeur", "s\x9Curs", "soeurs"},
+        {"oeuvre", "man\x9Cuvre", "manoeuvre"}, {"ecoeure", "\xE9\x63\x9Cur\xE9", "\xE9\x63oeur\xE9"},
+    };
+    for (const Cas& c : autres) {
+        EXPECT_EQ(DistanceMots(true, c.tape, c.ligature), DistanceMots(true, c.tape, c.ecrit)) << c.tape;
+        EXPECT_EQ(DistancePositionnelle(c.tape, c.ligature), DistancePositionnelle(c.tape, c.ecrit)) << c.tape;
+        EXPECT_GE(DistanceMots(true, c.tape, c.ligature), 1) << c.tape;
+    }
+    // Before, "œuf" was three bytes against four: 3 for the length and every
+    // position shifted.
+    EXPECT_EQ(DistancePositionnelle("oeuf", "neuf"), 8);
+}
+
+// The bounded form agrees with the full one up to its bound, and says
+// "beyond" past it, transcribing only where the sound could change the answer.
+TEST_F(Distances, LaDistanceBorneeRendLaMemeValeurJusquASaBorne) {
+    const std::pair<const char*, const char*> paires[] = {
+        {"maison", "maisons"}, {"foto", "photo"},         {"bato", "bateau"}, {"maison", "raison"},
+        {"abc", "xyzxyzxyzxyz"}, {"oeuf", "\x9Cuf"},     {"chat", "achat"},  {"", "abcdefghijklmnop"},
+    };
+    for (const auto& [q, c] : paires) {
+        const int complete = DistanceMots(true, q, c);
+        for (int borne : {0, 3, 4, 10, 35}) {
+            const int bornee = DistanceMotsJusqua(true, q, c, borne);
+            if (complete <= borne)
+                EXPECT_EQ(bornee, complete) << q << "/" << c << " " << borne;
+            else
+                EXPECT_GT(bornee, borne) << q << "/" << c << " " << borne;
+        }
+        EXPECT_EQ(DistanceMotsJusqua(false, q, c, 35), 0);
+    }
+    // Far apart in every way (subsequence side 4 * 20 / 2, positional
+    // 3 * 17 + 3 * 8): no transcription at all.
+    CachePhonetique().clear();
+    EXPECT_GT(DistanceMotsJusqua(true, "abc", "xyzxyzxyzxyzxyzxyzxy", 35), 35);
+    EXPECT_TRUE(CachePhonetique().empty());
+}

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "approx/FrequencesMots.h"
 #include "approx/TypesCles.h"
 #include "platform/RessourcesEmbarquees.h"
 #include "platform/RemplacementFichier.h"
@@ -45,7 +46,7 @@ bool EnregistrerFichierCommeRessource(const std::filesystem::path& chemin, const
 
 int EnregistrerRessourcesApproches(const std::filesystem::path& dossier) {
     int enregistrees = 0;
-    std::vector<std::string> noms = {"TOXKRJIUSH"};
+    std::vector<std::string> noms = {"TOXKRJIUSH", RESSOURCE_FREQUENCES};
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) noms.push_back(TableTypesCles[type].ressource);
     for (const std::string& nom : noms) {
         const std::filesystem::path chemin = dossier / nom;

@@ -11,7 +11,7 @@ bool LireReglesSource(const std::filesystem::path& chemin, std::string& texteCp1
 std::string CheminReglesParDefaut();
 
 // Reads every file of `dossier` whose name is a resource the approximate
-// search loads (TOXKRJIUSH and the MAP* indexes) and registers its bytes as
+// search loads (TOXKRJIUSH, the MAP* indexes and the figures MAPFREQ) and registers its bytes as
 // an embedded resource, so that the engine finds them as in the program.
 // Returns the number of resources registered.
 int EnregistrerRessourcesApproches(const std::filesystem::path& dossier);

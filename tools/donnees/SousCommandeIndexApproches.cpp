@@ -1,13 +1,19 @@
 // vocalia-donnees index-approches --dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]
+//                                 [--frequences frequences.txt]
 // Builds the seven key indexes of the approximate search from every headword
-// of the built main dictionary, with the very key functions the program uses.
+// of the built main dictionary, with the very key functions the program uses,
+// and, from the dictionary build's commonness figures, the headwords' figures
+// that the ranking reads (MAPFREQ).
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
+#include "approx/FrequencesMots.h"
 #include "approx/MateriauCles.h"
 #include "approx/MoteurApproches.h"
 #include "approx/ReglesPhonetiques.h"
@@ -17,6 +23,7 @@
 #include "data/Ressources.h"
 #include "index/ChargeIndex.h"
 #include "text/Cp1252.h"
+#include "tools/donnees/Frequences.h"
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -25,6 +32,7 @@ struct Options {
     std::string dictionnaire;
     std::string sortie;
     std::string regles = CheminReglesParDefaut();
+    std::string frequences;
 };
 
 bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
@@ -33,6 +41,7 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         if (arguments[i] == "--dictionnaire") options.dictionnaire = arguments[i + 1];
         else if (arguments[i] == "--sortie") options.sortie = arguments[i + 1];
         else if (arguments[i] == "--regles") options.regles = arguments[i + 1];
+        else if (arguments[i] == "--frequences") options.frequences = arguments[i + 1];
         else return false;
     }
     return !options.dictionnaire.empty() && !options.sortie.empty();
@@ -65,13 +74,43 @@ void RapporterTranscriptionsCoupees(const std::vector<std::string>& mots) {
     std::printf("  transcriptions coup\xC3\xA9\x65s : %zu%s\n", coupes, exemples.c_str());
 }
 
+bool EcrireIndex(const std::string& sortie, const char* ressource, const char* chaine,
+                 const std::map<std::string, std::vector<std::string>>& index) {
+    const std::vector<unsigned char> octets =
+        EmballerDonnees(EcrireChargeIndex(index), true, true, CleIndexApproches(chaine), chaine);
+    if (!octets.empty() && EcrireFichierAtomique(std::filesystem::path(sortie) / ressource, octets)) return true;
+    std::fprintf(stderr, "index-approches : \xC3\xA9\x63riture impossible de %s\n", ressource);
+    return false;
+}
+
+// Only the headwords the indexes hold: a figure of a word the search never
+// finds would only take room.
+bool EcrireFrequences(const Options& options, const std::vector<std::string>& mots) {
+    const std::unordered_map<std::string, std::uint32_t> toutes = LireFrequences(options.frequences);
+    if (toutes.empty()) {
+        std::fprintf(stderr, "index-approches : fr\xC3\xA9quences illisibles : %s\n", options.frequences.c_str());
+        return false;
+    }
+    std::unordered_map<std::string, std::uint32_t> figures;
+    for (const std::string& mot : mots) {
+        const auto trouve = toutes.find(mot);
+        if (trouve != toutes.end()) figures.emplace(mot, trouve->second);
+    }
+    const auto listes = ListesFrequences(figures);
+    std::size_t courants = 0;
+    for (const auto& [figure, liste] : listes) courants += liste.size();
+    std::printf("  %-10s %8zu mots de fr\xC3\xA9quence non nulle sur %zu\n", RESSOURCE_FREQUENCES, courants,
+                mots.size());
+    return EcrireIndex(options.sortie, RESSOURCE_FREQUENCES, CHAINE_FREQUENCES, listes);
+}
+
 }  // namespace
 
 int SousCommandeIndexApproches(const std::vector<std::string>& arguments) {
     Options options;
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees index-approches --dictionnaire PWJTHSYUHEKE "
-                             "--sortie DIR [--regles REGLES.txt]\n");
+                             "--sortie DIR [--regles REGLES.txt] [--frequences frequences.txt]\n");
         return 2;
     }
     std::string regles;
@@ -101,14 +140,10 @@ int SousCommandeIndexApproches(const std::vector<std::string>& arguments) {
             index[cle].push_back(mot);
             ++references;
         }
-        const std::vector<unsigned char> octets = EmballerDonnees(
-            EcrireChargeIndex(index), true, true, CleIndexApproches(ligne.chaine), ligne.chaine);
-        if (!EcrireFichierAtomique(std::filesystem::path(options.sortie) / ligne.ressource, octets)) {
-            std::fprintf(stderr, "index-approches : \xC3\xA9\x63riture impossible de %s\n", ligne.ressource);
-            return 1;
-        }
-        std::printf("  %-10s %8zu cl\xC3\xA9s %8zu mots index\xC3\xA9s %9zu octets\n", ligne.ressource,
-                    index.size(), references, octets.size());
+        if (!EcrireIndex(options.sortie, ligne.ressource, ligne.chaine, index)) return 1;
+        std::printf("  %-10s %8zu cl\xC3\xA9s %8zu mots index\xC3\xA9s\n", ligne.ressource, index.size(),
+                    references);
     }
+    if (!options.frequences.empty() && !EcrireFrequences(options, mots)) return 1;
     return 0;
 }

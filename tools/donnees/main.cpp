@@ -23,7 +23,8 @@ const Entree SousCommandes[] = {
     {"dictionnaire", "--sortie DIR [--sans-enrichissement]: main dictionary and inflection index",
      CommandeDictionnaire},
     {"index-approches",
-     "--dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt]: index des mots approch\xC3\xA9s",
+     "--dictionnaire PWJTHSYUHEKE --sortie DIR [--regles REGLES.txt] [--frequences FICHIER]: "
+     "index des mots approch\xC3\xA9s",
      SousCommandeIndexApproches},
     {"regles", "--entree REGLES.txt --sortie FICHIER: r\xC3\xA8gles phon\xC3\xA9tiques chiffr\xC3\xA9\x65s",
      SousCommandeRegles},
