@@ -213,7 +213,9 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");
-    AfficherAudit(stdout, AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; },
-                                         lectures), 0);
+    Audit audit = AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; }, lectures);
+    NomsPerdusLittre perdus;
+    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, articles, lectures, audit);
+    AfficherAudit(stdout, audit, 0);
     return 0;
 }
