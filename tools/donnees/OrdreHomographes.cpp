@@ -38,9 +38,36 @@ bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Arti
     return nom && verbe;
 }
 
+// How often the text uses the word as this article's reading.
+std::uint32_t Usage(const Article& article, const EmploisLittre* emplois) {
+    if (emplois == nullptr) return 0;
+    return LectureNominale(article) ? emplois->nominaux : emplois->autres;
+}
+
 }  // namespace
 
-void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell& lectures) {
+bool LectureNominale(const Article& article) {
+    const std::string& c = article.categorie;
+    return c.rfind(CAT_NOM, 0) == 0 && (c.size() == 3 || c[3] == ' ' || c[3] == ',');
+}
+
+std::unordered_set<std::string> MotsAEmploisPartages(const std::vector<Article>& articles) {
+    std::unordered_map<std::string, unsigned> lectures;  // headword -> 1 noun, 2 other, 3 both
+    for (const Article& article : articles) {
+        const std::set<std::string> cles = CategoriesComparees(article.categorie);
+        if (cles.empty()) continue;
+        unsigned& vu = lectures[article.mot];
+        vu |= cles.count(CAT_NOM) ? 1u : 0u;
+        vu |= cles.size() > (cles.count(CAT_NOM) ? 1u : 0u) ? 2u : 0u;
+    }
+    std::unordered_set<std::string> mots;
+    for (const auto& [mot, vu] : lectures)
+        if (vu == 3) mots.insert(mot);
+    return mots;
+}
+
+void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell& lectures,
+                         const EmploisParMot& emplois) {
     for (std::size_t debut = 0; debut < articles.size();) {
         std::size_t fin = debut + 1;
         while (fin < articles.size() && articles[fin].mot == articles[debut].mot) ++fin;
@@ -49,8 +76,12 @@ void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell&
         const auto dernier = articles.begin() + std::ptrdiff_t(fin);
         if (lecture != nullptr && fin - debut > 1) {
             const bool infinitif = InfinitifNomme(premier, dernier);
-            std::stable_sort(premier, dernier, [lecture, infinitif](const Article& a, const Article& b) {
-                return RangDe(a, *lecture, infinitif) < RangDe(b, *lecture, infinitif);
+            const auto trouve = emplois.find(articles[debut].mot);
+            const EmploisLittre* usages = trouve == emplois.end() ? nullptr : &trouve->second;
+            std::stable_sort(premier, dernier, [&](const Article& a, const Article& b) {
+                const Rang rangA = RangDe(a, *lecture, infinitif), rangB = RangDe(b, *lecture, infinitif);
+                if (rangA != rangB) return rangA < rangB;
+                return Usage(a, usages) > Usage(b, usages);
             });
         }
         debut = fin;
