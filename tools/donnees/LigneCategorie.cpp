@@ -65,10 +65,15 @@ std::string CategorieOrdonnee(const std::string& categorie, const LectureHunspel
     std::vector<std::string> confirmees, autres;
     for (const std::string& partie : parties) (Confirmee(partie, lecture) ? confirmees : autres).push_back(partie);
     if (confirmees.empty()) return categorie;
-    // The noun first when the text uses the word mostly after a determiner.
-    const bool nomDAbord = emplois != nullptr && emplois->nominaux > emplois->autres;
-    std::stable_partition(confirmees.begin(), confirmees.end(),
-                          [nomDAbord](const std::string& p) { return (p == CAT_NOM) == nomDAbord; });
+    // Between a noun and invariable words, the noun first when the text uses
+    // the word mostly after a determiner; other readings keep their order.
+    const bool decidable = std::all_of(confirmees.begin(), confirmees.end(),
+                                       [](const std::string& p) { return EmploiDe(p) != Emploi::Autre; });
+    if (decidable) {
+        const bool nomDAbord = emplois != nullptr && emplois->nominaux > emplois->autres;
+        std::stable_partition(confirmees.begin(), confirmees.end(),
+                              [nomDAbord](const std::string& p) { return (p == CAT_NOM) == nomDAbord; });
+    }
     confirmees.insert(confirmees.end(), autres.begin(), autres.end());
     return JoindreCategorie(confirmees);
 }

@@ -168,10 +168,11 @@ AjoutsMotsSansArticle ArticlesMotsSansArticle(const DictionnaireHunspell& hunspe
         for (const std::string& forme : flexions.Formes(graphie)) couverts[forme].insert(vedette);
     // A form of a headword that the spelling dictionary knows as a lemma of
     // its own ("blâme" beside "blâmer") is a word of its own, but for the
-    // headword's participles.
+    // headword's participles and its plurals ("mesdames", "bonshommes").
     const auto couvert = [&](const std::string& mot) {
         const auto formeDe = couverts.find(mot);
-        return formeDe != couverts.end() && ParticipeDUneVedette(mot, formeDe->second, flexions);
+        return formeDe != couverts.end() &&
+               (flexions.PlurielSeulement(mot) || ParticipeDUneVedette(mot, formeDe->second, flexions));
     };
 
     std::vector<LemmeCommun> lemmes, pluriels;

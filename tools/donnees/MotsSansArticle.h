@@ -32,8 +32,8 @@ struct AjoutsMotsSansArticle {
 
 // `articles`: the dictionary so far; `graphies`: other spellings of
 // headwords ("c\x9C" "ur" for a Littr\xE9 "coeur"). Proper names, symbols and
-// abbreviations, participles of a headword, forms of another added word,
-// and the grammatical words' forms get no article.
+// abbreviations, participles and plurals of a headword, forms of another
+// added word, and the grammatical words' forms get no article.
 AjoutsMotsSansArticle ArticlesMotsSansArticle(const DictionnaireHunspell& hunspell, const TableFlexions& flexions,
                                               const std::vector<EntreeThesaurus>& thesaurus,
                                               const std::vector<Article>& articles,

@@ -41,24 +41,41 @@ bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Arti
 // How often the text uses the word as this article's reading.
 std::uint32_t Usage(const Article& article, const EmploisLittre* emplois) {
     if (emplois == nullptr) return 0;
-    return LectureNominale(article) ? emplois->nominaux : emplois->autres;
+    return EmploiDe(article.categorie) == Emploi::Nom ? emplois->nominaux : emplois->autres;
+}
+
+// The uses order a group only when each of its articles opens with a noun or
+// an invariable word, and both are there.
+bool EmploisDecident(std::vector<Article>::const_iterator debut, std::vector<Article>::const_iterator fin) {
+    bool nom = false, invariable = false;
+    for (auto article = debut; article != fin; ++article) {
+        const Emploi emploi = EmploiDe(article->categorie);
+        if (emploi == Emploi::Autre) return false;
+        nom |= emploi == Emploi::Nom;
+        invariable |= emploi == Emploi::Invariable;
+    }
+    return nom && invariable;
 }
 
 }  // namespace
 
-bool LectureNominale(const Article& article) {
-    const std::string& c = article.categorie;
-    return c.rfind(CAT_NOM, 0) == 0 && (c.size() == 3 || c[3] == ' ' || c[3] == ',');
+Emploi EmploiDe(const std::string& categorie) {
+    const std::string premier = categorie.substr(0, categorie.find_first_of(" ,"));
+    if (premier == CAT_NOM) return Emploi::Nom;
+    static const std::set<std::string> invariables = {CAT_ADVERBE, CAT_PREPOSITION, CAT_CONJONCTION,
+                                                      CAT_INTERJECTION, CAT_PRONOM};
+    return invariables.count(premier) ? Emploi::Invariable : Emploi::Autre;
 }
 
 std::unordered_set<std::string> MotsAEmploisPartages(const std::vector<Article>& articles) {
-    std::unordered_map<std::string, unsigned> lectures;  // headword -> 1 noun, 2 other, 3 both
+    std::unordered_map<std::string, unsigned> lectures;  // headword -> 1 noun, 2 invariable, 3 both
     for (const Article& article : articles) {
         const std::set<std::string> cles = CategoriesComparees(article.categorie);
-        if (cles.empty()) continue;
         unsigned& vu = lectures[article.mot];
-        vu |= cles.count(CAT_NOM) ? 1u : 0u;
-        vu |= cles.size() > (cles.count(CAT_NOM) ? 1u : 0u) ? 2u : 0u;
+        for (const std::string& cle : cles) {
+            const Emploi emploi = EmploiDe(cle);
+            vu |= emploi == Emploi::Nom ? 1u : emploi == Emploi::Invariable ? 2u : 0u;
+        }
     }
     std::unordered_set<std::string> mots;
     for (const auto& [mot, vu] : lectures)
@@ -77,7 +94,8 @@ void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell&
         if (lecture != nullptr && fin - debut > 1) {
             const bool infinitif = InfinitifNomme(premier, dernier);
             const auto trouve = emplois.find(articles[debut].mot);
-            const EmploisLittre* usages = trouve == emplois.end() ? nullptr : &trouve->second;
+            const EmploisLittre* usages =
+                trouve == emplois.end() || !EmploisDecident(premier, dernier) ? nullptr : &trouve->second;
             std::stable_sort(premier, dernier, [&](const Article& a, const Article& b) {
                 const Rang rangA = RangDe(a, *lecture, infinitif), rangB = RangDe(b, *lecture, infinitif);
                 if (rangA != rangB) return rangA < rangB;

@@ -7,8 +7,9 @@
 // the noun made of its infinitive ("pouvoir", "devoir"), then the others,
 // and last a verb the dictionary knows only as pronominal ("fier": one says
 // "se fier", so the bare word is the adjective). Within each rank, where the
-// spelling dictionary cannot decide, the commoner use in the Littré's text:
-// "bien" is an adverb far more often than a noun. Then the Littré's order.
+// spelling dictionary cannot decide between a noun and an adverb (or another
+// invariable word), the commoner use in the Littré's text: "bien" is an
+// adverb far more often than a noun. Then the Littré's order.
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -24,9 +25,15 @@ using EmploisParMot = std::unordered_map<std::string, EmploisLittre>;
 void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell& lectures,
                          const EmploisParMot& emplois = {});
 
-// The headwords whose articles the uses in the text may order: those with a
-// noun reading and another, in one article or among several.
-std::unordered_set<std::string> MotsAEmploisPartages(const std::vector<Article>& articles);
+// What the text's uses tell apart: a noun ("le bien", "du mal") from an
+// adverb, a preposition, a conjunction, an interjection or a pronoun ("très
+// bien", "pas mal"). An adjective or a verb form stands where a noun does
+// without its determiner ("en alerte", "ouvrage cité"): the uses cannot
+// weigh those.
+enum class Emploi { Nom, Invariable, Autre };
+// Of a category word ("NOM", "ADVERBE") or a category line's first word.
+Emploi EmploiDe(const std::string& categorie);
 
-// True when the article's category line opens with a noun.
-bool LectureNominale(const Article& article);
+// The headwords whose readings the uses in the text may order: a noun
+// reading and an invariable one, in one article or among several.
+std::unordered_set<std::string> MotsAEmploisPartages(const std::vector<Article>& articles);

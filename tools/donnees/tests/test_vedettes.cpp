@@ -14,6 +14,7 @@
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/Flexions.h"
 #include "tools/donnees/Frequences.h"
+#include "tools/donnees/Hunspell.h"
 #include "tools/donnees/LecturesHunspell.h"
 #include "tools/donnees/LigneCategorie.h"
 #include "tools/donnees/MotsModernes.h"
@@ -105,6 +106,33 @@ TEST(VedettesPropres, UnLemmeAvantLaFormeDUneAutreVedetteSaufLeParticipe) {
     EXPECT_EQ(index["bl\xE2m\xE9"], (std::vector<std::string>{"bl\xE2mer"}));
 }
 
+// The same on the words without any source's definition, with the forms
+// given by hand: a plural the spelling dictionary lists as a word of its own
+// ("mesdames") still leads to its singular.
+TEST(VedettesPropres, LesPlurielsDUneVedetteRestentSesFormes) {
+    DictionnaireHunspell hunspell;
+    ASSERT_TRUE(hunspell.LireAffixes(Affixes));
+    ASSERT_TRUE(hunspell.LireEntrees("2\nbl\xC3\xA2me/S.() po:nom is:mas\nmesdames po:nom is:fem is:pl\n"));
+    TableFlexions flexions;
+    flexions.AjouterHunspell(hunspell);
+    FormeFlechie mesdames;
+    mesdames.forme = "mesdames";
+    mesdames.singulier = false;
+    flexions.AjouterForme("madame", "NOM", mesdames);
+    FormeFlechie blame;
+    blame.forme = "bl\xE2me";
+    blame.temps = {"ipre"};
+    blame.personnes = {"1sg", "3sg"};
+    flexions.AjouterForme("bl\xE2mer", "VERBE", blame);
+    flexions.IndexerParticipes();
+    const AjoutsMotsSansArticle ajouts = ArticlesMotsSansArticle(
+        hunspell, flexions, {}, {Nouvel("bl\xE2mer", "VERBE"), Nouvel("madame", "NOM")}, {});
+    ASSERT_EQ(ajouts.articles.size(), 1u);
+    EXPECT_EQ(ajouts.articles[0].mot, "bl\xE2me");
+    ASSERT_EQ(ajouts.articles[0].sens.size(), 2u);
+    EXPECT_EQ(ajouts.articles[0].sens[1].definition, "Voir aussi : bl\xE2mer.");
+}
+
 TEST(VedettesPropres, LeSensVoirAussiNommeChaqueVedette) {
     EXPECT_TRUE(SensVoirAussi({}).empty());
     const std::vector<Sens> sens = SensVoirAussi({"porter", "portier"});
@@ -162,6 +190,10 @@ TEST(OrdreHomographes, EmploisDuTexteApresUnDeterminantOuAilleurs) {
         Nouvel("mal", "ADJECTIF, NOM ET ADVERBE"),
     };
     EXPECT_EQ(MotsAEmploisPartages(articles), (std::unordered_set<std::string>{"bien", "mal"}));
+    EXPECT_EQ(EmploiDe("ADVERBE ET NOM"), Emploi::Invariable);
+    EXPECT_EQ(EmploiDe("NOM, ADVERBE ET ADJECTIF"), Emploi::Nom);
+    EXPECT_EQ(EmploiDe("ADJECTIF ET NOM"), Emploi::Autre);
+    EXPECT_EQ(EmploiDe("PARTICIPE PASS\xC9"), Emploi::Autre);
     const EmploisParMot emplois = CompterEmplois(articles, articles.size(), {"bien", "mal"});
     EXPECT_EQ(emplois.at("bien").nominaux, 2u);  // le bien, un bien
     EXPECT_EQ(emplois.at("bien").autres, 5u);
@@ -170,8 +202,9 @@ TEST(OrdreHomographes, EmploisDuTexteApresUnDeterminantOuAilleurs) {
 }
 
 // Both readings of "bien" are the spelling dictionary's: the text decides.
-// "son" keeps the possessive first, whatever the text says, and so does a
-// word the text never uses keep the Littré's order.
+// "son" keeps the possessive first, whatever the text says; a noun and an
+// adjective ("aune") keep the Littré's order, since an adjective stands
+// without a determiner as often as a noun does.
 TEST(OrdreHomographes, LaLectureLaPlusCouranteDAbordQuandHunspellNeTranchePas) {
     LecturesHunspell lectures;
     lectures.AjouterEntree("bien", "po:adv");
@@ -183,7 +216,7 @@ TEST(OrdreHomographes, LaLectureLaPlusCouranteDAbordQuandHunspellNeTranchePas) {
     std::vector<Article> articles = {Nouvel("aune", "NOM"), Nouvel("aune", "ADJECTIF"),
                                      Nouvel("bien", "NOM"), Nouvel("bien", "ADVERBE ET NOM"),
                                      Nouvel("son", "NOM"),  Nouvel("son", "ADJECTIF")};
-    const EmploisParMot emplois = {{"bien", {120, 9000}}, {"son", {5000, 10}}};
+    const EmploisParMot emplois = {{"bien", {120, 9000}}, {"son", {5000, 10}}, {"aune", {1, 9000}}};
     OrdonnerHomographes(articles, lectures, emplois);
     std::vector<std::string> ordre;
     for (const Article& a : articles) ordre.push_back(a.mot + " " + a.categorie);
@@ -207,6 +240,10 @@ TEST(LigneCategorie, LaLectureConfirmeeEtCouranteDAbord) {
     EXPECT_EQ(CategorieOrdonnee("ADJECTIF, NOM ET ADVERBE", mal, &nominal), "NOM, ADVERBE ET ADJECTIF");
     EXPECT_EQ(CategorieOrdonnee("ADJECTIF, NOM ET ADVERBE", mal, &adverbial), "ADVERBE, NOM ET ADJECTIF");
     EXPECT_EQ(CategorieOrdonnee("NOM ET ADVERBE", *lectures.Lecture("trop"), nullptr), "ADVERBE ET NOM");
+    // A noun and an adjective confirmed: their order stays, whatever the uses.
+    lectures.AjouterEntree("mal", "po:adj");
+    EXPECT_EQ(CategorieOrdonnee("INTERJECTION, ADJECTIF ET NOM", *lectures.Lecture("mal"), &nominal),
+              "ADJECTIF, NOM ET INTERJECTION");
     // Left as they are: a confirmed first reading, a line with no confirmed
     // reading, a verb's line, a line that is no plain list.
     EXPECT_EQ(CategorieOrdonnee("ADJECTIF ET NOM", *lectures.Lecture("fier"), nullptr), "ADJECTIF ET NOM");
