@@ -77,11 +77,11 @@ TEST(ScriptVedettes, ChaqueMotOuvreLArticleQuIlVeut) {
 
 // The first line names the common reading, and nothing but the line.
 TEST(ScriptVedettes, LaPremiereLigneNommeLaLectureCourante) {
-    const std::vector<Vue> vues = Vues({"mal", "tard", "fini"});
+    const std::vector<Vue> vues = Vues({"mal", "tard", "gagnant"});
     ASSERT_EQ(vues.size(), 3u);
     EXPECT_FALSE(CommencePar(vues[0].premiereLigne, "ADJECTIF")) << vues[0].premiereLigne;
     EXPECT_TRUE(CommencePar(vues[1].premiereLigne, "ADVERBE")) << vues[1].premiereLigne;
     EXPECT_EQ(vues[1].premiereLigne.find("de temps"), std::string::npos) << vues[1].premiereLigne;
-    // A participle without an article of its own still leads to its verb.
-    EXPECT_EQ(vues[2].motChoisi, "finir");
+    // A participle the edition lost the article of still leads to its verb.
+    EXPECT_EQ(vues[2].motChoisi, "gagner");
 }
