@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/donnees/Flexions.h"
+
 namespace {
 
 bool Minuscule(unsigned char c) {
@@ -33,4 +35,17 @@ Article ArticleMotModerne(const std::string& mot, const std::string& categorie, 
     article.sens.push_back(Sens{"Seuls des synonymes de ce mot sont connus : " + premiers + ".", {}});
     article.synonymes = TexteSynonymes(groupes);
     return article;
+}
+
+std::vector<Sens> SensVoirAussi(const std::set<std::string>& vedettes) {
+    if (vedettes.empty()) return {};
+    std::string liste;
+    for (const std::string& vedette : vedettes) liste += (liste.empty() ? "" : ", ") + vedette;
+    return {Sens{"Voir aussi : " + liste + ".", {}}};
+}
+
+bool ParticipeDUneVedette(const std::string& mot, const std::set<std::string>& vedettes,
+                          const TableFlexions& flexions) {
+    return std::any_of(vedettes.begin(), vedettes.end(),
+                       [&](const std::string& vedette) { return flexions.ParticipeDe(mot, vedette); });
 }
