@@ -7,6 +7,7 @@
 
 #include "tools/donnees/CategoriesLittre.h"
 #include "tools/donnees/MarquesUsage.h"
+#include "tools/donnees/ReparationsSens.h"
 #include "tools/donnees/TexteLittre.h"
 
 namespace {
@@ -292,11 +293,7 @@ private:
     void AjouterGlose(int numero) {
         const auto glose = sommaire_.find(numero);
         if (glose == sommaire_.end() || glose->second.empty()) return;
-        std::string& texte = paragraphe_.texte;
-        std::string debut = glose->second;
-        while (!debut.empty() && (debut.back() == '.' || debut.back() == ' ')) debut.pop_back();
-        if (CommencePar(texte, debut.c_str())) return;
-        texte = texte.empty() ? glose->second : glose->second + " " + texte;
+        paragraphe_.texte = TexteAvecGlose(paragraphe_.texte, glose->second);
     }
 
     void Ranger(Section section) {
@@ -332,9 +329,28 @@ private:
             exemples.insert(exemples.end(), paragraphe_.exemples.begin(), paragraphe_.exemples.end());
             return;
         }
-        Sens sens;
-        sens.definition = DefinitionMarquee(prefixe + SansFermanteOrpheline(texte), heritees_);
-        sens.exemples = std::move(paragraphe_.exemples);
+        const std::vector<std::string> parties = section_ == Section::Corps || section_ == Section::Supplement
+                                                     ? SensDecolles(texte)
+                                                     : std::vector<std::string>{texte};
+        for (std::size_t k = 0; k < parties.size(); ++k) {
+            Sens sens;
+            sens.definition =
+                DefinitionMarquee(prefixe + SansFermanteOrpheline(EnTeteEnClair(parties[k])), heritees_);
+            if (k + 1 == parties.size()) sens.exemples = std::move(paragraphe_.exemples);
+            Empiler(std::move(sens));
+        }
+    }
+
+    // A sense the source repeats word for word is shown once, with the
+    // citations of both.
+    void Empiler(Sens sens) {
+        if (!article_.sens.empty() && article_.sens.back().definition == sens.definition) {
+            auto& exemples = article_.sens.back().exemples;
+            for (std::string& exemple : sens.exemples)
+                if (std::find(exemples.begin(), exemples.end(), exemple) == exemples.end())
+                    exemples.push_back(std::move(exemple));
+            return;
+        }
         article_.sens.push_back(std::move(sens));
     }
 
@@ -509,6 +525,8 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
         debut = fin + 1;
     }
     convertisseur.Fermer();
+    for (Sens& sens : article.sens) sens.definition = SansPonctuationPendante(sens.definition);
+    article.etymologie = SansPonctuationPendante(article.etymologie);
     CategorieDuPremierSens(article);
     CategoriesDesSens(article);
     // Off the category line, the Littré's remarks on pronunciation close the article.

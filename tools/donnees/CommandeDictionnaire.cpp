@@ -20,14 +20,17 @@
 #include "data/Ressources.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/AuditTexte.h"
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/GraphieModerne.h"
+#include "tools/donnees/GraphiesTexte.h"
 #include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/OrdreHomographes.h"
+#include "tools/donnees/Renvois.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -164,11 +167,13 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::map<std::string, std::vector<std::string>> index;
     BilanEnrichissement bilan;
     BilanGraphies graphies;
+    BilanGraphiesTexte graphiesTexte;
     BilanMotsGrammaticaux grammaticaux;
     if (options.enrichir) {
         std::fprintf(stderr, "Graphies d'aujourd'hui...\n");
-        graphies = ModerniserGraphies(
-            articles, GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic));
+        const GraphiesConnues connues = GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic);
+        graphies = ModerniserGraphies(articles, connues);
+        graphiesTexte = ModerniserTextes(articles, connues);
         // A headword the spelling dictionary knows only in today's spelling
         // (hors-d'oeuvre) gets its category once it has that spelling.
         const BilanCategories apresGraphies = CorrigerCategories(articles, lectures);
@@ -185,6 +190,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
     OrdonnerHomographes(articles, lectures);
+    const std::size_t renvois = SuivreRenvois(articles);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -198,11 +204,14 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     }
     Rapporter(articles, articlesLittre, bilan, antonymes, Cp1252VersUtf8(etiquette));
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
+    std::printf("%s", TexteBilanGraphiesTexte(graphiesTexte).c_str());
+    std::printf("  renvois suivis          %zu\n", renvois);
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");
     AfficherAudit(stdout, AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; },
                                          lectures), 0);
+    AfficherAuditTexte(stdout, AuditerTexte(articles, {}), 0);
     return 0;
 }

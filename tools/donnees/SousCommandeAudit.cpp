@@ -14,6 +14,8 @@
 #include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
 #include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/AuditTexte.h"
+#include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/Hunspell.h"
 #include "tools/donnees/SousCommandes.h"
@@ -82,5 +84,6 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
         ArticlesDictionnaire(), [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
     std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
     AfficherAudit(stdout, audit, exemples);
+    AfficherAuditTexte(stdout, AuditerTexte(ArticlesDictionnaire(), GraphiesHunspell(hunspell)), exemples);
     return 0;
 }
