@@ -227,7 +227,9 @@ class ConvertisseurLittre {
 public:
     ConvertisseurLittre(Article& article, std::vector<std::string> heritees,
                         std::map<int, std::string> sommaire)
-        : article_(article), heritees_(std::move(heritees)), sommaire_(std::move(sommaire)) {}
+        : article_(article), heritees_(std::move(heritees)), sommaire_(std::move(sommaire)) {
+        for (const auto& [numero, glose] : sommaire_) gloses_.push_back(glose);
+    }
 
     void Ligne(const std::string& ligne) {
         if (ligne.empty()) return;
@@ -329,9 +331,10 @@ private:
             exemples.insert(exemples.end(), paragraphe_.exemples.begin(), paragraphe_.exemples.end());
             return;
         }
-        const std::vector<std::string> parties = section_ == Section::Corps || section_ == Section::Supplement
-                                                     ? SensDecolles(texte)
-                                                     : std::vector<std::string>{texte};
+        // A remark or a synonymy is one block: its joins only need a blank.
+        const bool sensSepares = prefixe.empty();
+        const std::vector<std::string> parties = sensSepares ? SensDecolles(TetesRendues(texte, gloses_))
+                                                             : std::vector<std::string>{JointuresEspacees(texte)};
         for (std::size_t k = 0; k < parties.size(); ++k) {
             Sens sens;
             sens.definition =
@@ -357,6 +360,7 @@ private:
     Article& article_;
     std::vector<std::string> heritees_;
     std::map<int, std::string> sommaire_;  // sense number -> gloss
+    std::vector<std::string> gloses_;
     Section section_ = Section::Corps;
     // The part that an announcing paragraph ("MAISON. - HIST.", "XVIe s.") opens,
     // until the next numbered sense or section title.
@@ -530,6 +534,7 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
     CategorieDuPremierSens(article);
     CategoriesDesSens(article);
     // Off the category line, the Littré's remarks on pronunciation close the article.
-    if (!notePrononciation.empty()) article.sens.push_back(Sens{"Prononciation. " + notePrononciation, {}});
+    if (!notePrononciation.empty())
+        article.sens.push_back(Sens{"Prononciation. " + JointuresEspacees(notePrononciation), {}});
     return article;
 }

@@ -31,6 +31,7 @@
 #include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/Renvois.h"
+#include "tools/donnees/ReparationsSens.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -161,6 +162,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     const std::size_t articlesLittre = articles.size();
+    const std::size_t lettresRendues = RendreLettresPerdues(articles);
     LecturesHunspell lectures;
     ChargerLecturesHunspell(options.sources.hunspellAff, options.sources.hunspellDic, lectures);
     BilanCategories categories = CorrigerCategories(articles, lectures);
@@ -189,8 +191,9 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     const BilanAntonymes antonymes = AjouterAntonymes(articles, index, options.antonymes);
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
+    const std::vector<RenvoiSuivi> renvoisSuivis = PreparerRenvois(articles);
     OrdonnerHomographes(articles, lectures);
-    const std::size_t renvois = SuivreRenvois(articles);
+    const std::size_t renvois = PlacerRenvois(articles, renvoisSuivis);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -206,6 +209,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanGraphiesTexte(graphiesTexte).c_str());
     std::printf("  renvois suivis          %zu\n", renvois);
+    std::printf("  sens aux lettres perdues rendues %zu\n", lettresRendues);
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);

@@ -79,9 +79,17 @@ std::string Cle(const std::string& mot) {
     return CleGraphie(EnMinuscules(mot)) + (EstMajusculeCp1252(mot[0]) ? "^" : "");
 }
 
+std::size_t Ligatures(const std::string& mot) {
+    std::size_t ligatures = 0;
+    for (char c : mot) ligatures += c == '\x9C' || c == '\x8C' || c == '\xE6' || c == '\xC6';
+    return ligatures;
+}
+
+// A ligature the text has is the page's letter: "Ph\x9Cnix" in Racine stays,
+// whatever spelling the dictionary prefers today.
 bool MemeMotAutrementEcrit(const std::string& mot, const std::string& candidate) {
     const std::string a = EnMinuscules(mot), b = EnMinuscules(candidate);
-    return AutreGraphie(a, b) && !ComparerGraphies(a, b).trait;
+    return AutreGraphie(a, b) && !ComparerGraphies(a, b).trait && Ligatures(b) >= Ligatures(a);
 }
 
 }  // namespace

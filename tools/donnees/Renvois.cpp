@@ -27,7 +27,10 @@ constexpr std::size_t PAS_MAXIMUM = 3;
 
 }  // namespace
 
-std::string CibleDuRenvoi(const std::string& definition) {
+namespace {
+
+std::string Cible(const std::string& definition, int& numero) {
+    numero = 0;
     const std::string texte = SansMarqueurs(definition);
     for (const char* annonce : Annonces) {
         const std::size_t longueur = std::strlen(annonce);
@@ -35,8 +38,9 @@ std::string CibleDuRenvoi(const std::string& definition) {
         std::size_t fin = longueur;
         while (fin < texte.size() && (LettreDeMot(texte[fin]) || texte[fin] == ' ')) ++fin;
         std::string cible = texte.substr(longueur, fin - longueur);
-        // "Voy. SOFI 2." names the second article of SOFI: the headword is enough.
-        while (fin < texte.size() && (texte[fin] == ' ' || (texte[fin] >= '0' && texte[fin] <= '9'))) ++fin;
+        // "Voy. SOFI 2." names the second article of SOFI.
+        while (fin < texte.size() && texte[fin] >= '0' && texte[fin] <= '9' && numero < 100)
+            numero = numero * 10 + (texte[fin++] - '0');
         if (texte.substr(fin) != "." || cible.empty()) return "";
         while (!cible.empty() && cible.back() == ' ') cible.pop_back();
         if (cible.empty() || cible.find(' ') != std::string::npos) return "";
@@ -45,50 +49,86 @@ std::string CibleDuRenvoi(const std::string& definition) {
     return "";
 }
 
-std::string RenvoiDeLArticle(const Article& article) {
+}  // namespace
+
+std::string CibleDuRenvoi(const std::string& definition) {
+    int numero = 0;
+    return Cible(definition, numero);
+}
+
+std::string RenvoiDeLArticle(const Article& article, int* numero) {
     std::string cible;
+    int n = 0;
     std::size_t sens = 0;
     for (const Sens& s : article.sens) {
         if (s.definition.rfind("Prononciation. ", 0) == 0) continue;
         if (++sens > 1) return "";
-        cible = CibleDuRenvoi(s.definition);
+        cible = Cible(s.definition, n);
     }
-    return cible == article.mot ? "" : cible;
+    if (cible == article.mot) return "";
+    if (numero) *numero = n;
+    return cible;
 }
 
-std::size_t SuivreRenvois(std::vector<Article>& articles) {
+std::vector<RenvoiSuivi> PreparerRenvois(const std::vector<Article>& articles) {
     std::map<std::string, std::vector<std::size_t>> parVedette;
     for (std::size_t i = 0; i < articles.size(); ++i) parVedette[articles[i].mot].push_back(i);
-    std::vector<Article> complets;
-    complets.reserve(articles.size());
-    std::size_t completes = 0;
-    for (std::size_t i = 0; i < articles.size(); ++i) {
-        complets.push_back(articles[i]);
-        std::string cible = RenvoiDeLArticle(articles[i]);
-        std::set<std::string> vus{articles[i].mot};
+    std::vector<RenvoiSuivi> renvois;
+    for (const Article& article : articles) {
+        int numero = 0;
+        std::string cible = RenvoiDeLArticle(article, &numero);
+        std::set<std::string> vus{article.mot};
         for (std::size_t pas = 0; !cible.empty() && pas < PAS_MAXIMUM && vus.insert(cible).second; ++pas) {
             const auto trouve = parVedette.find(cible);
             if (trouve == parVedette.end()) break;
+            std::vector<std::size_t> homographes = trouve->second;
+            if (numero > 0 && std::size_t(numero) <= homographes.size()) homographes = {homographes[numero - 1]};
+            RenvoiSuivi suivi{article, {}};
             std::string suivante;
-            bool ajoute = false;
-            for (std::size_t j : trouve->second) {
-                const std::string renvoi = RenvoiDeLArticle(articles[j]);
+            int numeroSuivant = 0;
+            for (std::size_t j : homographes) {
+                int n = 0;
+                const std::string renvoi = RenvoiDeLArticle(articles[j], &n);
                 if (!renvoi.empty()) {
-                    if (suivante.empty()) suivante = renvoi;
+                    if (suivante.empty()) suivante = renvoi, numeroSuivant = n;
                     continue;
                 }
-                Article copie = articles[j];
-                copie.mot = articles[i].mot;
-                complets.push_back(std::move(copie));
-                ajoute = true;
+                if (articles[j].categorie == "VERBE" && article.categorie != "VERBE") continue;
+                suivi.suivants.push_back(articles[j]);
+                suivi.suivants.back().mot = article.mot;
             }
-            if (ajoute) {
-                ++completes;
+            if (!suivi.suivants.empty()) {
+                renvois.push_back(std::move(suivi));
                 break;
             }
             cible = suivante;
+            numero = numeroSuivant;
         }
     }
+    return renvois;
+}
+
+std::size_t PlacerRenvois(std::vector<Article>& articles, const std::vector<RenvoiSuivi>& renvois) {
+    std::map<std::string, std::vector<const RenvoiSuivi*>> parVedette;
+    for (const RenvoiSuivi& renvoi : renvois) parVedette[renvoi.renvoi.mot].push_back(&renvoi);
+    std::vector<Article> complets;
+    complets.reserve(articles.size());
+    std::size_t places = 0;
+    for (Article& article : articles) {
+        const RenvoiSuivi* suivi = nullptr;
+        const auto trouve = parVedette.find(article.mot);
+        if (trouve != parVedette.end())
+            for (const RenvoiSuivi*& candidat : trouve->second)
+                if (candidat && candidat->renvoi == article) {
+                    suivi = candidat;
+                    candidat = nullptr;  // each once, should two articles be alike
+                    break;
+                }
+        complets.push_back(std::move(article));
+        if (!suivi) continue;
+        complets.insert(complets.end(), suivi->suivants.begin(), suivi->suivants.end());
+        ++places;
+    }
     articles = std::move(complets);
-    return completes;
+    return places;
 }

@@ -16,12 +16,25 @@
 std::string CibleDuRenvoi(const std::string& definition);
 
 // The headword an article sends to when a reference is its only sense
-// (besides a pronunciation remark); "" otherwise.
-std::string RenvoiDeLArticle(const Article& article);
+// (besides a pronunciation remark); "" otherwise. `numero` receives the
+// number of the homograph named, 0 when none.
+std::string RenvoiDeLArticle(const Article& article, int* numero = nullptr);
 
-// `articles` sorted, homographs in their final order. After each article
-// that only sends elsewhere, copies of the articles of the headword named
-// (followed in turn when that one only sends elsewhere too, up to three
-// steps), under the referring headword. Returns the number of articles
-// completed this way.
-std::size_t SuivreRenvois(std::vector<Article>& articles);
+// The articles to show after each article that only sends elsewhere: copies
+// of the articles of the headword named (followed in turn when that one only
+// sends elsewhere too, up to three steps), under the referring headword; the
+// one the Littré numbers ("Voy. AUNE 2.") when it numbers one; a verb's
+// article only after a verb's, since "VERBE" opens the conjugation of the
+// headword shown.
+struct RenvoiSuivi {
+    Article renvoi;                // the referring article as it stands
+    std::vector<Article> suivants;  // what it leads to
+};
+
+// `articles` sorted with homographs still in the Littré's order, which its
+// numbers count.
+std::vector<RenvoiSuivi> PreparerRenvois(const std::vector<Article>& articles);
+
+// Once the order is final: the copies right after their referring article.
+// Returns the number of referring articles completed.
+std::size_t PlacerRenvois(std::vector<Article>& articles, const std::vector<RenvoiSuivi>& renvois);

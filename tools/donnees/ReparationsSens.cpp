@@ -1,6 +1,7 @@
 #include "tools/donnees/ReparationsSens.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "tools/donnees/TexteLittre.h"
 
@@ -93,6 +94,37 @@ std::vector<std::string> SensDecolles(const std::string& texte) {
     return sens;
 }
 
+std::string JointuresEspacees(const std::string& texte) {
+    std::string sortie;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        sortie += texte[i];
+        if (JointureDeSens(texte, i)) sortie += ' ';
+    }
+    return sortie;
+}
+
+std::string TetesRendues(const std::string& texte, const std::vector<std::string>& gloses) {
+    constexpr std::size_t LETTRES_PERDUES = 2, ACCORD_MINIMAL = 12;
+    std::string sortie = texte;
+    for (std::size_t i = sortie.size(); i-- > 3;) {
+        if (sortie[i] != '.' || i + 2 >= sortie.size() || !EstMinusculeCp1252(sortie[i + 1]) ||
+            !EstMinusculeCp1252(sortie[i - 1]))
+            continue;
+        for (const std::string& glose : gloses) {
+            bool rendue = false;
+            for (std::size_t perdues = 1; perdues <= LETTRES_PERDUES && !rendue; ++perdues) {
+                if (glose.size() < perdues + ACCORD_MINIMAL || !EstMajusculeCp1252(glose[0])) continue;
+                const std::size_t accord = std::min(glose.size() - perdues, sortie.size() - i - 1);
+                if (accord < ACCORD_MINIMAL || sortie.compare(i + 1, accord, glose, perdues, accord) != 0) continue;
+                sortie.insert(i + 1, glose.substr(0, perdues));
+                rendue = true;
+            }
+            if (rendue) break;
+        }
+    }
+    return sortie;
+}
+
 std::string EnTeteEnClair(const std::string& texte) {
     // The heading: words in capitals (with their commas and hyphens), then
     // the pronunciation in parentheses, then a comma.
@@ -131,3 +163,80 @@ std::string SansPonctuationPendante(const std::string& texte) {
 }
 
 bool PonctuationPendante(const std::string& texte) { return SansPonctuationPendante(texte) != texte; }
+
+namespace {
+
+std::string PremierMot(const std::string& definition) {
+    std::size_t debut = 0;
+    while (debut < definition.size() && definition[debut] == '(') {  // "(familier) Par extension"
+        const std::size_t fin = definition.find(") ", debut);
+        if (fin == std::string::npos) break;
+        debut = fin + 2;
+    }
+    std::size_t fin = debut;
+    while (fin < definition.size() && EstLettre(definition[fin])) ++fin;
+    return definition.substr(debut, fin - debut);
+}
+
+// "P|olynice": a bar between a capital and a small letter is no text.
+std::string SansBarre(const std::string& texte) {
+    std::string sortie;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == '|' && i > 0 && i + 1 < texte.size() && EstMajusculeCp1252(texte[i - 1]) &&
+            EstMinusculeCp1252(texte[i + 1]))
+            continue;
+        sortie += texte[i];
+    }
+    return sortie;
+}
+
+constexpr std::size_t OUVERTURES_MINIMALES = 20;
+
+// The capital that the fragment at `i + 1` lost, or 0.
+char CapitalePerdue(const std::string& texte, std::size_t i, const std::map<std::string, std::size_t>& ouvertures) {
+    if (texte[i] != '.' || i < 3 || i + 2 >= texte.size()) return 0;
+    for (std::size_t k = i - 3; k < i + 3; ++k)
+        if (k != i && !EstMinusculeCp1252(texte[k])) return 0;
+    std::size_t fin = i + 1;
+    while (fin < texte.size() && EstLettre(texte[fin])) ++fin;
+    const std::string fragment = texte.substr(i + 1, fin - i - 1);
+    char trouvee = 0;
+    for (unsigned c = 'A'; c <= 0xDE; ++c) {
+        const char capitale = char(c);
+        if (!EstMajusculeCp1252(capitale)) continue;
+        const auto compte = ouvertures.find(capitale + fragment);
+        if (compte == ouvertures.end() || compte->second < OUVERTURES_MINIMALES) continue;
+        if (trouvee) return 0;
+        trouvee = capitale;
+    }
+    return trouvee;
+}
+
+}  // namespace
+
+std::size_t RendreLettresPerdues(std::vector<Article>& articles) {
+    std::map<std::string, std::size_t> ouvertures;
+    for (const Article& article : articles)
+        for (const Sens& sens : article.sens) ++ouvertures[PremierMot(sens.definition)];
+    std::size_t reparees = 0;
+    for (Article& article : articles) {
+        std::vector<Sens> sens;
+        for (Sens& s : article.sens) {
+            for (std::string& exemple : s.exemples) exemple = SansBarre(exemple);
+            std::string texte = s.definition;
+            for (std::size_t i = texte.size(); i-- > 0;)
+                if (const char capitale = CapitalePerdue(texte, i, ouvertures)) texte.insert(i + 1, 1, capitale);
+            if (texte == s.definition) {
+                sens.push_back(std::move(s));
+                continue;
+            }
+            ++reparees;
+            std::vector<std::string> parties = SensDecolles(texte);
+            for (std::size_t k = 0; k < parties.size(); ++k)
+                sens.push_back(Sens{std::move(parties[k]), k + 1 == parties.size() ? std::move(s.exemples)
+                                                                                     : std::vector<std::string>{}});
+        }
+        article.sens = std::move(sens);
+    }
+    return reparees;
+}

@@ -57,7 +57,7 @@ TEST(Renvois, LArticleQuiRenvoieMontreLesArticlesDeSaCible) {
         Faire("vieux", "ADJECTIF", {"Voy. VIEIL."}),
         Faire("zinc", "NOM", {"Voy. INCONNU."}),  // nothing to show: left as it is
     };
-    EXPECT_EQ(SuivreRenvois(articles), 3u);
+    EXPECT_EQ(PlacerRenvois(articles, PreparerRenvois(articles)), 3u);
     EXPECT_EQ(Resume(articles), (std::vector<std::string>{
                                     "corbillat | Petit du corbeau.",
                                     "corbillot | Le m\xEAme que corbillat.",
@@ -73,8 +73,26 @@ TEST(Renvois, LArticleQuiRenvoieMontreLesArticlesDeSaCible) {
                                     "zinc | Voy. INCONNU.",
                                 }));
     EXPECT_EQ(articles[10].categorie, "NOM");
+    // A verb's article follows a verb's reference only.
+    std::vector<Article> verbes = {Faire("asseoir", "VERBE", {"Placer sur un si\xE8ge."}),
+                                   Faire("assied", "", {"Voy. ASSEOIR."}),
+                                   Faire("rasseoir", "VERBE", {"Voy. ASSEOIR."})};
+    EXPECT_EQ(PlacerRenvois(verbes, PreparerRenvois(verbes)), 1u);
+    EXPECT_EQ(Resume(verbes), (std::vector<std::string>{"asseoir | Placer sur un si\xE8ge.", "assied | Voy. ASSEOIR.",
+                                                         "rasseoir | Voy. ASSEOIR.",
+                                                         "rasseoir | Placer sur un si\xE8ge."}));
+    // A numbered reference leads to that homograph in the Littré's order,
+    // wherever the final order puts it; its copy follows its reference.
+    std::vector<Article> aunes = {Faire("aulne", "NOM", {"Voy. AUNE 2."}), Faire("aune", "NOM", {"Mesure."}),
+                                  Faire("aune", "NOM", {"Arbre."})};
+    const std::vector<RenvoiSuivi> prepares = PreparerRenvois(aunes);
+    std::swap(aunes[1], aunes[2]);
+    std::swap(aunes[0], aunes[1]);  // any order the homographs end in
+    EXPECT_EQ(PlacerRenvois(aunes, prepares), 1u);
+    EXPECT_EQ(Resume(aunes), (std::vector<std::string>{"aune | Arbre.", "aulne | Voy. AUNE 2.", "aulne | Arbre.",
+                                                        "aune | Mesure."}));
     // Two articles that send to each other go nowhere and stay as they are.
     std::vector<Article> boucle = {Faire("aa", "", {"Voy. BB."}), Faire("bb", "", {"Voy. AA."})};
-    EXPECT_EQ(SuivreRenvois(boucle), 0u);
+    EXPECT_EQ(PlacerRenvois(boucle, PreparerRenvois(boucle)), 0u);
     EXPECT_EQ(boucle.size(), 2u);
 }

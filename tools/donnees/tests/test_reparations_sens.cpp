@@ -124,3 +124,44 @@ TEST(ReparationsSens, ArticleLongLuUneFois) {
     EXPECT_EQ(article.sens[3].exemples.size(), 1u);
     EXPECT_EQ(article.sens[4].exemples.size(), 1u);
 }
+
+TEST(ReparationsSens, LettrePerdueRendueParLeSommaireEtJointuresEspacees) {
+    const std::vector<std::string> gloses = {"L'organe de la vue.",
+                                             "Organe de la vue consid\xE9r\xE9 comme l'indice des passions."};
+    EXPECT_EQ(TetesRendues("Un \x9C" "il en \xE9mail.rgane de la vue consid\xE9r\xE9 comme l'indice des passions.",
+                           gloses),
+              "Un \x9C" "il en \xE9mail.Organe de la vue consid\xE9r\xE9 comme l'indice des passions.");
+    // Too short an agreement is chance, not a lost letter.
+    EXPECT_EQ(TetesRendues("Voy. etc.rgane de la", gloses), "Voy. etc.rgane de la");
+    EXPECT_EQ(TetesRendues("Sans sommaire.rgane de la vue.", {}), "Sans sommaire.rgane de la vue.");
+    EXPECT_EQ(JointuresEspacees("Une majuscule.On \xE9" "crira. Voy. M.Dupont."),
+              "Une majuscule. On \xE9" "crira. Voy. M.Dupont.");
+}
+
+TEST(ReparationsSens, CapitalePerdueRendueParLesOuverturesDuDictionnaire) {
+    std::vector<Article> articles(1);
+    for (int k = 0; k < 25; ++k) {
+        articles[0].sens.push_back(Sens{"Par extension, sens " + std::to_string(k) + ".", {}});
+        articles[0].sens.push_back(Sens{"Nom donn\xE9 \xE0 la chose " + std::to_string(k) + ".", {}});
+    }
+    Article sens;
+    sens.mot = "sens";
+    sens.sens = {Sens{"(familier) Avoir des sens, \xEAtre port\xE9 aux plaisirs de l'amour.ar extension, la facult\xE9 "
+                      "de sentir.",
+                      {"Il le sent, AUTEUR, Livre"}},
+                 Sens{"Avoir \xE9t\xE9 militaire.om donn\xE9 au morceau de p\xE2te.", {}},
+                 // No word opens enough senses: left as it is.
+                 Sens{"Une chose.rgane inconnu.", {"Il a pour lui le peuple. - P|olynice : Et moi"}}};
+    articles.push_back(sens);
+    EXPECT_EQ(RendreLettresPerdues(articles), 2u);
+    const Article& repare = articles[1];
+    ASSERT_EQ(repare.sens.size(), 5u);
+    EXPECT_EQ(repare.sens[0].definition, "(familier) Avoir des sens, \xEAtre port\xE9 aux plaisirs de l'amour.");
+    EXPECT_EQ(repare.sens[1].definition, "Par extension, la facult\xE9 de sentir.");
+    EXPECT_TRUE(repare.sens[0].exemples.empty());
+    EXPECT_EQ(repare.sens[1].exemples.size(), 1u);
+    EXPECT_EQ(repare.sens[2].definition, "Avoir \xE9t\xE9 militaire.");
+    EXPECT_EQ(repare.sens[3].definition, "Nom donn\xE9 au morceau de p\xE2te.");
+    EXPECT_EQ(repare.sens[4].definition, "Une chose.rgane inconnu.");
+    EXPECT_EQ(repare.sens[4].exemples[0], "Il a pour lui le peuple. - Polynice : Et moi");
+}
