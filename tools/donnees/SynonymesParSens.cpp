@@ -122,6 +122,9 @@ void DecouperParSens(std::vector<EntreeThesaurus>& entrees, const TableFlexions&
             if (groupe.synonymes.empty()) continue;
             for (GroupeSynonymes& sens : Decouper(groupe, relations)) groupes.push_back(std::move(sens));
         }
+        // Beside glossed meanings, a group of the thesaurus's own is glossed too.
+        if (groupes.size() > 1)
+            for (GroupeSynonymes& groupe : groupes) groupe.glose = true;
         entree.groupes = std::move(groupes);
     }
 }

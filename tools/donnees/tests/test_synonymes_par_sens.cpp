@@ -23,7 +23,9 @@ const char* const Fichier =
     "joyeux|1\n(Adjectif)|gai|content\n"
     "b\xE9" "at|1\n(Adjectif)|ravi\n"
     "vieux|1\n(Adjectif)|ancien|anciens|antique|vieille\n"
-    "ancien|1\n(Adjectif)|antique\n";
+    "ancien|1\n(Adjectif)|antique\n"
+    "feu|2\n(Nom)|flamme|lueur|flammes\n(Nom)|ardeur|passion\n"
+    "flamme|1\n(Nom)|lueur\n";
 
 FormeFlechie Forme(const char* forme) {
     FormeFlechie f;
@@ -36,6 +38,7 @@ TableFlexions Flexions() {
     table.AjouterForme("heureux", "ADJECTIF", Forme("heureuse"));
     table.AjouterForme("ancien", "ADJECTIF", Forme("anciens"));
     table.AjouterForme("vieux", "ADJECTIF", Forme("vieille"));
+    table.AjouterForme("flamme", "NOM", Forme("flammes"));
     for (const char* lemme : {"aise", "facilit\xE9", "latrines", "content", "ravi", "joyeux", "gai", "antique"})
         table.AjouterForme(lemme, "NOM", Forme(lemme));
     return table;
@@ -72,6 +75,10 @@ TEST(SynonymesParSens, UnGroupeLongCoupeParSensAvecSaGloseEtSaCategorie) {
     ASSERT_NE(vieux, nullptr);
     ASSERT_EQ(vieux->groupes.size(), 1u);
     EXPECT_EQ(TexteSynonymes(vieux->groupes), "ancien, antique");
+    // Two groups of the thesaurus's own: both glossed, like cut meanings.
+    const EntreeThesaurus* feu = Entree(entrees, "feu");
+    ASSERT_NE(feu, nullptr);
+    EXPECT_EQ(TexteSynonymes(feu->groupes), "(flamme) lueur\n(ardeur) passion");
 }
 
 TEST(SynonymesParSens, FormesFlechiesRetirees) {
