@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "tools/donnees/CategoriesLittre.h"
 #include "tools/donnees/TexteLittre.h"
 
 namespace {
@@ -24,6 +25,22 @@ std::string SansMarqueurs(std::string texte) {
 }
 
 constexpr std::size_t PAS_MAXIMUM = 3;
+
+std::string Genre(const Article& article) {
+    const auto genre = article.attributs.find(ATTRIBUT_GENRE);
+    return genre == article.attributs.end() ? "" : genre->second;
+}
+
+// Of the homographs a reference does not number, those of the referring
+// article's category and gender, when there are some: "aulne", a masculine
+// noun, sends to the tree, not to the feminine measure.
+std::vector<std::size_t> Semblables(const std::vector<std::size_t>& homographes, const std::vector<Article>& articles,
+                                    const Article& renvoi) {
+    std::vector<std::size_t> semblables;
+    for (std::size_t j : homographes)
+        if (articles[j].categorie == renvoi.categorie && Genre(articles[j]) == Genre(renvoi)) semblables.push_back(j);
+    return semblables.empty() || renvoi.categorie.empty() ? homographes : semblables;
+}
 
 }  // namespace
 
@@ -83,6 +100,7 @@ std::vector<RenvoiSuivi> PreparerRenvois(const std::vector<Article>& articles) {
             if (trouve == parVedette.end()) break;
             std::vector<std::size_t> homographes = trouve->second;
             if (numero > 0 && std::size_t(numero) <= homographes.size()) homographes = {homographes[numero - 1]};
+            else homographes = Semblables(homographes, articles, article);
             RenvoiSuivi suivi{article, {}};
             std::string suivante;
             int numeroSuivant = 0;

@@ -23,7 +23,8 @@ std::string RenvoiDeLArticle(const Article& article, int* numero = nullptr);
 // The articles to show after each article that only sends elsewhere: copies
 // of the articles of the headword named (followed in turn when that one only
 // sends elsewhere too, up to three steps), under the referring headword; the
-// one the Littré numbers ("Voy. AUNE 2.") when it numbers one; a verb's
+// one the Littré numbers ("Voy. AUNE 2.") when it numbers one, else those of
+// the referring article's category and gender when some are; a verb's
 // article only after a verb's, since "VERBE" opens the conjugation of the
 // headword shown.
 struct RenvoiSuivi {

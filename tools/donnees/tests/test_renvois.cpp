@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/donnees/CategoriesLittre.h"
 #include "tools/donnees/Renvois.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST(Renvois, LArticleQuiRenvoieMontreLesArticlesDeSaCible) {
     std::vector<Article> articles = {
         Faire("corbillat", "NOM", {"Petit du corbeau."}),
         Faire("corbillot", "NOM", {"Le m\xEAme que corbillat."}),
-        Faire("vieil", "ADJECTIF", {"Qui a beaucoup d'\xE2ge."}),
+        Faire("vieil", "ADJECTIF ET NOM", {"Qui a beaucoup d'\xE2ge."}),
         Faire("vieil", "NOM", {"Un vieillard."}),
         Faire("vieillot", "ADJECTIF", {"Voy. VIEUX."}),  // a chain: vieux only sends on
         Faire("vieux", "ADJECTIF", {"Voy. VIEIL."}),
@@ -91,6 +92,14 @@ TEST(Renvois, LArticleQuiRenvoieMontreLesArticlesDeSaCible) {
     EXPECT_EQ(PlacerRenvois(aunes, prepares), 1u);
     EXPECT_EQ(Resume(aunes), (std::vector<std::string>{"aune | Arbre.", "aulne | Voy. AUNE 2.", "aulne | Arbre.",
                                                         "aune | Mesure."}));
+    // Unnumbered, it leads to the homographs of its own category and gender when there are some.
+    std::vector<Article> genres = {Faire("aulne", "NOM", {"Voy. AUNE."}), Faire("aune", "NOM", {"Mesure."}),
+                                   Faire("aune", "NOM", {"Arbre."}), Faire("aune", "VERBE", {"Mesurer."})};
+    genres[0].attributs[ATTRIBUT_GENRE] = genres[2].attributs[ATTRIBUT_GENRE] = "masculin";
+    genres[1].attributs[ATTRIBUT_GENRE] = "f\xE9minin";
+    EXPECT_EQ(PlacerRenvois(genres, PreparerRenvois(genres)), 1u);
+    EXPECT_EQ(Resume(genres)[1], "aulne | Arbre.");
+    EXPECT_EQ(genres.size(), 5u);
     // Two articles that send to each other go nowhere and stay as they are.
     std::vector<Article> boucle = {Faire("aa", "", {"Voy. BB."}), Faire("bb", "", {"Voy. AA."})};
     EXPECT_EQ(PlacerRenvois(boucle, PreparerRenvois(boucle)), 0u);
