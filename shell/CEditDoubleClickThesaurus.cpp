@@ -2,6 +2,7 @@
 
 #include "shell/DialogueThesaurus.h"
 #include "text/OrdreFrancais.h"
+#include "text/Transformations.h"
 
 // Always taken: the toolkit's own double-click would select the word and move the caret.
 // The whole text is read: the longest articles run to tens of thousands of
@@ -12,7 +13,8 @@ bool CEditDoubleClickThesaurus::SurDoubleClic() {
     if (debut < 0 || static_cast<std::size_t>(debut) > texte.size()) return true;
     const std::string mot = MotAutourDe(texte, static_cast<std::size_t>(debut));
     if (mot.empty() || !proprietaire_) return true;
-    proprietaire_->NaviguerVers(mot);
+    // The Littré's references name their headword in capitals ("Voy. VIEIL.").
+    if (!proprietaire_->NaviguerVers(mot)) proprietaire_->NaviguerVers(Minuscules(mot));
     proprietaire_->PasserEnMode(ModeListe::Dictionnaire);
     return true;
 }

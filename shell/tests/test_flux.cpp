@@ -357,6 +357,24 @@ TEST_F(Flux, LeDoubleClicSurUneFormeFlechieOuCapitaliseeMeneAuLemme) {
     EXPECT_EQ(LigneChoisie(), "maison");
 }
 
+// A reference in capitals leads to its headword; a word that is a headword in
+// capitals (an abbreviation) is still found as it stands.
+TEST_F(Flux, LeDoubleClicSurUnRenvoiEnCapitalesMeneALaVedette) {
+    std::vector<Article> articles = ArticlesEssai();
+    articles.push_back(FaireArticle("vieil", "ADJECTIF", {"Qui a beaucoup d'\xE2ge."}));
+    articles.push_back(FaireArticle("vieux", "ADJECTIF", {"Voy. VIEIL, et aussi ONU."}));
+    articles.push_back(FaireArticle("ONU", "NOM", {"Organisation des nations."}));
+    ASSERT_TRUE(ChargerFixture(articles, FlexionsEssai()));
+    for (const auto& [clique, attendu] : {std::pair{"VIEIL", "vieil"}, std::pair{"ONU", "ONU"}}) {
+        SCOPED_TRACE(clique);
+        Chercher("vieux");
+        const std::size_t position = Panneau().find(clique);
+        ASSERT_NE(position, std::string::npos);
+        ASSERT_TRUE(fenetre->DoubleCliquer(IDC_DEFINITION, static_cast<int>(position + 1)));
+        EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), attendu);
+    }
+}
+
 TEST_F(Flux, UnMotCapitaliseNEstTrouveQuePourLaNavigation) {
     Chercher("Chat");
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "");

@@ -7,6 +7,7 @@
 
 #include "tools/donnees/CategoriesLittre.h"
 #include "tools/donnees/MarquesUsage.h"
+#include "tools/donnees/ReparationsSens.h"
 #include "tools/donnees/TexteLittre.h"
 
 namespace {
@@ -226,7 +227,9 @@ class ConvertisseurLittre {
 public:
     ConvertisseurLittre(Article& article, std::vector<std::string> heritees,
                         std::map<int, std::string> sommaire)
-        : article_(article), heritees_(std::move(heritees)), sommaire_(std::move(sommaire)) {}
+        : article_(article), heritees_(std::move(heritees)), sommaire_(std::move(sommaire)) {
+        for (const auto& [numero, glose] : sommaire_) gloses_.push_back(glose);
+    }
 
     void Ligne(const std::string& ligne) {
         if (ligne.empty()) return;
@@ -292,11 +295,7 @@ private:
     void AjouterGlose(int numero) {
         const auto glose = sommaire_.find(numero);
         if (glose == sommaire_.end() || glose->second.empty()) return;
-        std::string& texte = paragraphe_.texte;
-        std::string debut = glose->second;
-        while (!debut.empty() && (debut.back() == '.' || debut.back() == ' ')) debut.pop_back();
-        if (CommencePar(texte, debut.c_str())) return;
-        texte = texte.empty() ? glose->second : glose->second + " " + texte;
+        paragraphe_.texte = TexteAvecGlose(paragraphe_.texte, glose->second);
     }
 
     void Ranger(Section section) {
@@ -332,15 +331,36 @@ private:
             exemples.insert(exemples.end(), paragraphe_.exemples.begin(), paragraphe_.exemples.end());
             return;
         }
-        Sens sens;
-        sens.definition = DefinitionMarquee(prefixe + SansFermanteOrpheline(texte), heritees_);
-        sens.exemples = std::move(paragraphe_.exemples);
+        // A remark or a synonymy is one block: its joins only need a blank.
+        const bool sensSepares = prefixe.empty();
+        const std::vector<std::string> parties = sensSepares ? SensDecolles(TetesRendues(texte, gloses_))
+                                                             : std::vector<std::string>{JointuresEspacees(texte)};
+        for (std::size_t k = 0; k < parties.size(); ++k) {
+            Sens sens;
+            sens.definition =
+                DefinitionMarquee(prefixe + SansFermanteOrpheline(EnTeteEnClair(parties[k])), heritees_);
+            if (k + 1 == parties.size()) sens.exemples = std::move(paragraphe_.exemples);
+            Empiler(std::move(sens));
+        }
+    }
+
+    // A sense the source repeats word for word is shown once, with the
+    // citations of both.
+    void Empiler(Sens sens) {
+        if (!article_.sens.empty() && article_.sens.back().definition == sens.definition) {
+            auto& exemples = article_.sens.back().exemples;
+            for (std::string& exemple : sens.exemples)
+                if (std::find(exemples.begin(), exemples.end(), exemple) == exemples.end())
+                    exemples.push_back(std::move(exemple));
+            return;
+        }
         article_.sens.push_back(std::move(sens));
     }
 
     Article& article_;
     std::vector<std::string> heritees_;
     std::map<int, std::string> sommaire_;  // sense number -> gloss
+    std::vector<std::string> gloses_;
     Section section_ = Section::Corps;
     // The part that an announcing paragraph ("MAISON. - HIST.", "XVIe s.") opens,
     // until the next numbered sense or section title.
@@ -509,9 +529,12 @@ Article ConvertirArticleLittre(const std::string& corps, const EntreeLittre& nom
         debut = fin + 1;
     }
     convertisseur.Fermer();
+    for (Sens& sens : article.sens) sens.definition = SansPonctuationPendante(sens.definition);
+    article.etymologie = SansPonctuationPendante(article.etymologie);
     CategorieDuPremierSens(article);
     CategoriesDesSens(article);
     // Off the category line, the Littré's remarks on pronunciation close the article.
-    if (!notePrononciation.empty()) article.sens.push_back(Sens{"Prononciation. " + notePrononciation, {}});
+    if (!notePrononciation.empty())
+        article.sens.push_back(Sens{"Prononciation. " + JointuresEspacees(notePrononciation), {}});
     return article;
 }

@@ -23,16 +23,20 @@
 #include "platform/RemplacementFichier.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/AuditTexte.h"
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/Frequences.h"
 #include "tools/donnees/GraphieModerne.h"
+#include "tools/donnees/GraphiesTexte.h"
 #include "tools/donnees/LigneCategorie.h"
 #include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/OrdreFormes.h"
 #include "tools/donnees/OrdreHomographes.h"
+#include "tools/donnees/Renvois.h"
+#include "tools/donnees/ReparationsSens.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -167,19 +171,22 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     const std::size_t articlesLittre = articles.size();
+    const std::size_t lettresRendues = RendreLettresPerdues(articles);
     LecturesHunspell lectures;
     ChargerLecturesHunspell(options.sources.hunspellAff, options.sources.hunspellDic, lectures);
     BilanCategories categories = CorrigerCategories(articles, lectures);
     std::map<std::string, std::vector<std::string>> index;
     BilanEnrichissement bilan;
     BilanGraphies graphies;
+    BilanGraphiesTexte graphiesTexte;
     BilanMotsGrammaticaux grammaticaux;
     SignauxFrequence signaux;
     signaux.index = &index;
     if (options.enrichir) {
         std::fprintf(stderr, "Graphies d'aujourd'hui...\n");
-        graphies = ModerniserGraphies(
-            articles, GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic));
+        const GraphiesConnues connues = GraphiesHunspell(options.sources.hunspellAff, options.sources.hunspellDic);
+        graphies = ModerniserGraphies(articles, connues);
+        graphiesTexte = ModerniserTextes(articles, connues);
         // A headword the spelling dictionary knows only in today's spelling
         // (hors-d'oeuvre) gets its category once it has that spelling.
         const BilanCategories apresGraphies = CorrigerCategories(articles, lectures);
@@ -199,8 +206,10 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     OrdonnerIndexFlexions(index, frequences, FormesAuxVedettesFixees(graphies), signaux.poidsLectures);
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
+    const std::vector<RenvoiSuivi> renvoisSuivis = PreparerRenvois(articles);
     const BilanLignesCategorie lignes = OrdonnerLignesCategorie(articles, lectures, emplois);
     OrdonnerHomographes(articles, lectures, emplois);
+    const std::size_t renvois = PlacerRenvois(articles, renvoisSuivis);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -216,6 +225,9 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     }
     Rapporter(articles, articlesLittre, bilan, antonymes, Cp1252VersUtf8(etiquette));
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
+    std::printf("%s", TexteBilanGraphiesTexte(graphiesTexte).c_str());
+    std::printf("  renvois suivis          %zu\n", renvois);
+    std::printf("  sens aux lettres perdues rendues %zu\n", lettresRendues);
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("%s", TexteBilanFrequences(frequences).c_str());
     std::printf("  lignes de cat\xC3\xA9gorie r\xC3\xA9ordonn\xC3\xA9\x65s %zu, fragments retir\xC3\xA9s %zu\n",
@@ -226,5 +238,6 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     Audit audit = AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; }, lectures);
     if (perdusLus) AuditerNomsPerdus(perdus, articles, lectures, audit);
     AfficherAudit(stdout, audit, 0);
+    AfficherAuditTexte(stdout, AuditerTexte(articles, {}), 0);
     return 0;
 }

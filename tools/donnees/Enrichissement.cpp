@@ -12,6 +12,7 @@
 #include "tools/donnees/MotsModernes.h"
 #include "tools/donnees/MotsSansArticle.h"
 #include "tools/donnees/OrdreFormes.h"
+#include "tools/donnees/SynonymesParSens.h"
 #include "tools/donnees/Thesaurus.h"
 #include "tools/donnees/Verbiste.h"
 
@@ -254,6 +255,7 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     std::vector<EntreeThesaurus> thesaurus;
     ChargerThesaurus(sources.thesaurus, thesaurus);
     CorrigerGroupesDouteux(thesaurus);
+    DecouperParSens(thesaurus, flexions);
 
     Contexte contexte{articles, flexions, {}, {}, {}, {}};
     for (std::size_t i = 0; i < articles.size(); ++i) {

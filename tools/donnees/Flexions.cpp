@@ -130,6 +130,22 @@ std::string TexteVerbe(const std::vector<FormeFlechie>& formes, bool hAspire) {
     return texte;
 }
 
+// "bel", "nouvel", "fol" stand for "beau", "nouveau", "fou" before a vowel, in
+// the singular only: their plural is "beaux", and the "bels" an affix rule of
+// the spelling dictionary makes is no French word.
+std::vector<std::string> SansPlurielDeVariante(const std::vector<std::string>& pluriels,
+                                              const std::vector<std::string>& masculins, const std::string& lemme) {
+    std::vector<std::string> gardes;
+    for (const std::string& pluriel : pluriels) {
+        const bool variante = pluriel.size() > 2 && pluriel.compare(pluriel.size() - 2, 2, "ls") == 0 &&
+                              pluriel.substr(0, pluriel.size() - 1) != lemme &&
+                              std::find(masculins.begin(), masculins.end(), pluriel.substr(0, pluriel.size() - 1)) !=
+                                  masculins.end();
+        if (!variante || pluriels.size() == 1) gardes.push_back(pluriel);
+    }
+    return gardes;
+}
+
 std::string TexteNomOuAdjectif(const std::string& lemme, const std::vector<FormeFlechie>& formes) {
     std::vector<std::string> masculins, feminins, pluriels;
     bool masculinSeul = false, femininSeul = false;
@@ -147,6 +163,7 @@ std::string TexteNomOuAdjectif(const std::string& lemme, const std::vector<Forme
     }
     for (const FormeFlechie& f : formes)  // masculine plurals first
         if (f.temps.empty() && f.pluriel && f.masculin) AjouterSansDoublon(pluriels, f.forme);
+    pluriels = SansPlurielDeVariante(pluriels, masculins, lemme);
     for (const FormeFlechie& f : formes)
         if (f.temps.empty() && f.pluriel && !f.masculin) AjouterSansDoublon(pluriels, f.forme);
     if (masculinSeul && femininSeul && !feminins.empty()) {

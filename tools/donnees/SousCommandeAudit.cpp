@@ -15,8 +15,10 @@
 #include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
 #include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/AuditTexte.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/Hunspell.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -86,5 +88,6 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
     if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, ArticlesDictionnaire(), lectures, audit);
     std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
     AfficherAudit(stdout, audit, exemples);
+    AfficherAuditTexte(stdout, AuditerTexte(ArticlesDictionnaire(), GraphiesHunspell(hunspell)), exemples);
     return 0;
 }

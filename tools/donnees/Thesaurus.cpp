@@ -125,7 +125,11 @@ std::string TexteSynonymes(const std::vector<GroupeSynonymes>& groupes) {
     std::vector<std::string> lignes;
     for (const GroupeSynonymes& groupe : groupes) {
         std::string ligne;
-        for (const std::string& synonyme : groupe.synonymes) ligne += (ligne.empty() ? "" : ", ") + synonyme;
+        for (std::size_t k = 0; k < groupe.synonymes.size(); ++k) {
+            const std::string& synonyme = groupe.synonymes[k];
+            if (k == 0 && groupe.glose && groupe.synonymes.size() > 1) ligne = "(" + synonyme + ")";
+            else ligne += (ligne.empty() ? "" : k == 1 && groupe.glose ? " " : ", ") + synonyme;
+        }
         if (!ligne.empty() && std::find(lignes.begin(), lignes.end(), ligne) == lignes.end())
             lignes.push_back(ligne);
     }

@@ -10,6 +10,9 @@
 struct GroupeSynonymes {
     std::vector<std::string> categories;  // category keys ("NOM", "VERBE" ...); empty: unknown ("(?)")
     std::vector<std::string> synonymes;
+    // One meaning cut out of a longer group: shown "(first) second, third",
+    // the first word saying which meaning the others share.
+    bool glose = false;
 };
 
 struct EntreeThesaurus {
@@ -30,6 +33,7 @@ std::map<std::string, std::vector<std::string>> SynonymesInverses(const std::vec
 // replaced by the headwords that list the word (at most `maximum`).
 void CorrigerGroupesDouteux(std::vector<EntreeThesaurus>& entrees, std::size_t maximum = 20);
 
-// One line per group, the synonyms separated by ", "; groups repeated word
-// for word appear once.
+// One line per group, the synonyms separated by ", " (a glossed group's first
+// word in parentheses before the others); groups repeated word for word
+// appear once.
 std::string TexteSynonymes(const std::vector<GroupeSynonymes>& groupes);

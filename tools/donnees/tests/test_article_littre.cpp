@@ -177,7 +177,7 @@ TEST(MarquesUsage, PlusieursMarqueursChacunUneFois) {
 }
 
 TEST(ConvertirArticleLittre, SommaireIgnoreEtCategorieDuPremierSens) {
-    // The table's gloss is kept where the sense does not repeat it.
+    // The table sums up senses that follow in full: its glosses are not put before them.
     const std::string corps =
         "<i><small>(jou-\xE9)</small></i>\n<small>\n<b>1\xB0</b> V. n. Se livrer \xE0 un amusement.\n"
         "<b>2\xB0</b> Plaisanter.\n<b>3\xB0</b> Se divertir \xE0 un jeu.</small>\n\n"
@@ -190,7 +190,7 @@ TEST(ConvertirArticleLittre, SommaireIgnoreEtCategorieDuPremierSens) {
     ASSERT_EQ(article.sens.size(), 4u);
     EXPECT_EQ(article.sens[0].definition, "V. n. Se livrer \xE0 un amusement. Ne jouez pas.");
     EXPECT_EQ(article.sens[1].definition, "Plaisanter, badiner.");
-    EXPECT_EQ(article.sens[2].definition, "Se divertir \xE0 un jeu. Jouer aux cartes.");
+    EXPECT_EQ(article.sens[2].definition, "Jouer aux cartes.");
     EXPECT_EQ(article.sens[3].definition, "Jouer gros jeu.");
 
     const Article adducteur = ConvertirArticleLittre(
@@ -225,7 +225,8 @@ TEST(ConvertirArticleLittre, AnnoncesDuSupplement) {
     EXPECT_EQ(definitions, (std::vector<std::string>{
                                "User mal.", "Il se dit aussi des actes contre nature.",
                                "Remarque. Agr\xE9\x65ur reste usit\xE9.",
-                               "CASERNIER, I\xC8RE (ka-z\xE8r-ni\xE9), adj. Qui tient de la caserne.",
+                               // A heading that opens a sense reads as words, not as a raw heading.
+                               "Casernier, i\xE8re, adj. Qui tient de la caserne.",
                                "Remarque. 2. C'est affaire \xE0 vous."}));
     ASSERT_EQ(article.sens[1].exemples.size(), 1u);  // the bare 6° lends its citation
     EXPECT_EQ(article.sens[1].exemples[0], "Abus\xE9 de tout, ANQUEZ, Hist.");

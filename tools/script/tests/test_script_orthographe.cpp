@@ -49,7 +49,7 @@ struct Cas {
 TEST(ScriptDonneesReelles, SpellingsFormsLocutionsAndModernWords) {
     const Cas cas[] = {
         {"cœur", "cœur", "NOM masculin", "Les battements du cœur."},
-        {"coeur", "cœur", "NOM masculin", "Organe qui meut le sang."},
+        {"coeur", "cœur", "NOM masculin", "Organe conoïde, creux et musculaire"},
         {"coeurs", "cœur", "NOM masculin", ""},
         {"siège", "siège", "NOM masculin", "Meuble fait pour s'asseoir."},
         {"siége", "siège", "NOM masculin", "Sièges de paille"},
