@@ -45,6 +45,7 @@ set(niveaux
   vocalia_donnees_enrichissement 8
   vocalia_donnees_categories 9
   vocalia_donnees_antonymes 9
+  vocalia_donnees_definitions 10
 )
 
 function(niveau_de nom sortie)

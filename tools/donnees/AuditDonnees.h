@@ -37,6 +37,8 @@ struct Audit {
     ConstatAudit sensFragments;
     ConstatAudit motsHunspellIntrouvables;
     ConstatAudit pairesAntonymes;
+    // Articles by where their definition comes from.
+    std::size_t definisLittre = 0, definisVocalia = 0, sansDefinition = 0, communes = 0;
 };
 
 // True when the inflected-form index has the form.

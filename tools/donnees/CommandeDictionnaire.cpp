@@ -1,5 +1,6 @@
 // vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
 //                              [--communes FICHIER.json | --sans-communes] [--paires-antonymes FICHIER.tsv]
+//                              [--definitions DOSSIER]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
 // goes to stderr, the report to stdout.
@@ -23,6 +24,7 @@
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/EtapeDefinitions.h"
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/MotsGrammaticaux.h"
@@ -36,6 +38,7 @@ struct Options {
     bool enrichir = true;
     SourcesEnrichissement sources;
     SourcesAntonymes antonymes;
+    std::string definitions = DOSSIER_DEFINITIONS;
 };
 
 bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
@@ -48,6 +51,7 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         else if (argument == "--sans-communes") options.sources.communes.clear();
         else if (argument == "--sans-enrichissement") options.enrichir = false;
         else if (argument == "--paires-antonymes" && suivant) options.antonymes.listePaires = arguments[++i];
+        else if (argument == "--definitions" && suivant) options.definitions = arguments[++i];
         else return false;
     }
     return !options.sortie.empty();
@@ -148,7 +152,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
                              "[--sans-enrichissement] [--communes FICHIER.json | --sans-communes] "
-                             "[--paires-antonymes FICHIER.tsv]\n");
+                             "[--paires-antonymes FICHIER.tsv] [--definitions DOSSIER]\n");
         return 2;
     }
     std::vector<Article> articles;
@@ -185,6 +189,11 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
     OrdonnerHomographes(articles, lectures);
+    // Last, on the final order: today's meanings open their word.
+    BilanDefinitions definitions;
+    if (!AjouterDefinitionsVocalia(options.definitions, articles, lectures, definitions)) return 1;
+    if (definitions.completes + definitions.devantLittre + definitions.nouveaux > 0)
+        bilan.versions += (bilan.versions.empty() ? "" : ", ") + std::string(MARQUE_DEFINITIONS_VOCALIA);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -197,6 +206,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     Rapporter(articles, articlesLittre, bilan, antonymes, Cp1252VersUtf8(etiquette));
+    std::printf("%s", TexteBilanDefinitions(definitions).c_str());
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
