@@ -93,38 +93,33 @@ public:
             if (bloc.aujourdhui) ++bilan_.aujourdhuiSansLittre;
             return;
         }
-        bool littre = false;
-        std::size_t aCompleter = articles_.size();
-        for (std::size_t i = plage->second.debut; i < plage->second.fin; ++i) {
-            const SourceDefinition source = SourceDeDefinition(articles_[i]);
-            littre |= source == SourceDefinition::Littre;
-            const bool candidat = source == SourceDefinition::Aucune && !rempli_[i];
-            // The article of the same category first, else the first without definition.
-            if (candidat && (aCompleter == articles_.size() ||
-                             (!MemeCategorie(articles_[aCompleter], *bloc.categorie) &&
-                              MemeCategorie(articles_[i], *bloc.categorie))))
-                aCompleter = i;
-        }
+        const Plage& mot = plage->second;
+        const bool littre = ALittre(mot);
+        const std::size_t aCompleter = ArticleACompleter(mot, *bloc.categorie);
         // Where the Littré has the word, only an article of our category may
         // take our senses: the others are the Littré's to define.
         const bool trouve = aCompleter != articles_.size();
         if (trouve && (!littre || MemeCategorie(articles_[aCompleter], *bloc.categorie))) {
             Completer(articles_[aCompleter], bloc);
             rempli_[aCompleter] = true;
-            ++bilan_.completes;
-            if (bloc.aujourdhui && !littre) ++bilan_.aujourdhuiSansLittre;
-            if (bloc.aujourdhui && littre) MettreEnTete(plage->second, aCompleter);
+            if (bloc.aujourdhui && littre) {
+                MettreEnTete(mot, aCompleter);
+                ++bilan_.devantLittre;
+            } else {
+                ++bilan_.completes;
+                if (bloc.aujourdhui) ++bilan_.aujourdhuiSansLittre;
+            }
         } else if (bloc.aujourdhui && littre) {
-            std::vector<Article>& file = devant_[plage->second.debut];
+            std::vector<Article>& file = devant_[mot.debut];
             file.push_back(ArticleVocalia(bloc));
-            AjouterFormes(file.back(), plage->second, *bloc.categorie);
+            AjouterFormes(file.back(), mot, *bloc.categorie);
             ++bilan_.devantLittre;
         } else if (littre) {
             Faute(bloc, Guillemets(bloc.mot) +
                             " a un article du Littré : si celui-ci n'a pas le sens d'aujourd'hui, "
                             "marquer le bloc « == " + Cp1252VersUtf8(bloc.mot) + " | aujourd'hui »");
         } else {
-            apres_[plage->second.fin - 1].push_back(ArticleVocalia(bloc));
+            apres_[mot.fin - 1].push_back(ArticleVocalia(bloc));
             ++bilan_.nouveaux;
             if (bloc.aujourdhui) ++bilan_.aujourdhuiSansLittre;
         }
@@ -188,6 +183,24 @@ private:
             return false;
         }
         return true;
+    }
+
+    bool ALittre(const Plage& mot) const {
+        for (std::size_t i = mot.debut; i < mot.fin; ++i)
+            if (SourceDeDefinition(articles_[i]) == SourceDefinition::Littre) return true;
+        return false;
+    }
+
+    // The word's article without definition that no block filled yet, of
+    // the block's category if there is one; articles_.size() when none.
+    std::size_t ArticleACompleter(const Plage& mot, const CategorieDefinition& categorie) const {
+        std::size_t premier = articles_.size();
+        for (std::size_t i = mot.debut; i < mot.fin; ++i) {
+            if (rempli_[i] || SourceDeDefinition(articles_[i]) != SourceDefinition::Aucune) continue;
+            if (MemeCategorie(articles_[i], categorie)) return i;
+            if (premier == articles_.size()) premier = i;
+        }
+        return premier;
     }
 
     // Today's meaning opens the word, before the Littré's articles.

@@ -208,7 +208,8 @@ LecturesHunspell Hunspell() {
     lectures.AjouterEntree("ordinateur", "po:adj is:mas");
     lectures.AjouterEntree("zapper", "po:v1_it___zz");
     lectures.AjouterEntree("internaute", "po:nom is:epi");
-    lectures.AjouterEntree("b\xE9" "b\xE9", "po:nom is:mas");
+    lectures.AjouterEntree("bio", "po:adj is:epi");
+    lectures.AjouterEntree("bio", "po:nom is:fem");
     return lectures;
 }
 
@@ -366,6 +367,37 @@ TEST(EtapeDefinitions, UnNomPerduSansArticleDuLittreEstUnMotSansDefinition) {
     ASSERT_EQ(articles.size(), 1u);
     EXPECT_EQ(articles[0].sens.size(), 2u);
     EXPECT_EQ(SourceDeDefinition(articles[0]), SourceDefinition::Vocalia);
+}
+
+// Today's meaning of a word whose modern article waits beside the Littré's:
+// that article takes ours and opens the word. A second category of a word
+// that only we define comes after the first.
+TEST(EtapeDefinitions, UnArticleSansDefinitionPrendLeSensDAujourdhuiEtPasseEnTete) {
+    std::vector<Article> articles = {
+        Nouvel("bio", "ADJECTIF", "", {SensMotSansArticle}),
+        Nouvel("ordinateur", "ADJECTIF ET NOM", "", {"Qui met l'ordre."}),
+        Nouvel("ordinateur", "NOM", "masculin", {std::string(DebutSensSynonymesSeuls) + "calculateur."}),
+    };
+    const Article littre = articles[1];
+    const BilanDefinitions bilan = AppliquerDefinitions(
+        articles,
+        Blocs("== ordinateur | aujourd'hui\nnom masculin\n1. Machine électronique qui traite des données.\n\n"
+              "== bio\nadjectif\n1. Qui est produit sans engrais ni pesticides de synthèse.\n\n"
+              "== bio\nnom féminin\n1. (familier) Récit de la vie de quelqu'un.\n"),
+        Hunspell());
+    EXPECT_EQ(Fautes(bilan.fautes), "");
+    EXPECT_EQ(bilan.devantLittre, 1u);
+    EXPECT_EQ(bilan.completes, 1u);
+    EXPECT_EQ(bilan.nouveaux, 1u);
+    ASSERT_EQ(articles.size(), 4u);
+    EXPECT_EQ(articles[0].categorie, "ADJECTIF");
+    EXPECT_EQ(articles[1].mot, "bio");
+    EXPECT_EQ(articles[1].attributs.at(ATTRIBUT_GENRE), "f\xE9minin");
+    EXPECT_EQ(articles[2].mot, "ordinateur");
+    EXPECT_EQ(articles[2].sens[0].definition.rfind("Machine", 0), 0u);
+    EXPECT_EQ(articles[2].synonymes, "calculateur");
+    EXPECT_EQ(articles[3], littre);
+    EXPECT_EQ(PremiereRuptureOrdre(articles), articles.size());
 }
 
 TEST(EtapeDefinitions, LesBlocsQueHunspellOuLeLittreContreditSontRefuses) {
