@@ -194,6 +194,36 @@ Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& i
     return audit;
 }
 
+void AuditerNomsPerdus(const NomsPerdusLittre& perdus, const std::vector<Article>& articles,
+                       const LecturesHunspell& lectures, Audit& audit) {
+    std::set<std::string> vedettes;
+    for (const Article& article : articles) vedettes.insert(article.mot);
+    audit.nomsPerdusLus = true;
+    audit.nomsPerdusIndex = perdus.noms;
+    for (const NomPerdu& perdu : perdus.mots) {
+        const std::string detail = perdu.mot + " (dans l'article " + perdu.article + ")";
+        if (lectures.Lecture(perdu.mot) != nullptr) audit.nomsPerdusConnus.Noter(detail);
+        else audit.nomsPerdusInconnus.Noter(detail);
+        if (vedettes.count(perdu.mot)) audit.nomsPerdusAvecArticle.Noter(perdu.mot);
+    }
+}
+
+namespace {
+
+// Every lost name is listed: they are few, and each is a word a reader may miss.
+void AfficherNomsPerdus(std::FILE* sortie, const Audit& audit, std::size_t exemples) {
+    if (!audit.nomsPerdusLus) return;
+    std::fprintf(sortie, "  %-48s %zu\n", "noms de l'index du Littr\xC3\xA9 sans leur article", audit.nomsPerdusIndex);
+    std::fprintf(sortie, "  %-48s %zu\n", "  mots distincts",
+                 audit.nomsPerdusConnus.nombre + audit.nomsPerdusInconnus.nombre);
+    const std::size_t tous = exemples > 0 ? EXEMPLES_GARDES : 0;
+    AfficherConstat(sortie, "  dont mots connus de hunspell", audit.nomsPerdusConnus, tous);
+    AfficherConstat(sortie, "  dont mots inconnus de hunspell", audit.nomsPerdusInconnus, tous);
+    AfficherConstat(sortie, "  qui ont maintenant un article", audit.nomsPerdusAvecArticle, 0);
+}
+
+}  // namespace
+
 void AfficherAudit(std::FILE* sortie, const Audit& audit, std::size_t exemples) {
     std::fprintf(sortie, "  %-48s %zu\n", "articles", audit.articles);
     std::fprintf(sortie, "  %-48s %zu\n", "  d\xC3\xA9\x66inis par le Littr\xC3\xA9", audit.definisLittre);
@@ -236,4 +266,5 @@ void AfficherAudit(std::FILE* sortie, const Audit& audit, std::size_t exemples) 
     AfficherConstat(sortie, "mots de hunspell sans article ni forme index\xC3\xA9\x65",
                     audit.motsHunspellIntrouvables, exemples);
     AfficherConstat(sortie, "paires d'antonymes", audit.pairesAntonymes, exemples);
+    AfficherNomsPerdus(sortie, audit, exemples);
 }

@@ -12,6 +12,7 @@
 
 #include "data/Article.h"
 #include "tools/donnees/LecturesHunspell.h"
+#include "tools/donnees/NomsLittre.h"
 
 struct ConstatAudit {
     std::size_t nombre = 0;
@@ -39,6 +40,14 @@ struct Audit {
     ConstatAudit pairesAntonymes;
     // Articles by where their definition comes from.
     std::size_t definisLittre = 0, definisVocalia = 0, sansDefinition = 0, communes = 0;
+    // The Littré's index names whose article this edition lacks, by whether
+    // the spelling dictionary knows the word, and how many now have an
+    // article all the same (from the other sources).
+    bool nomsPerdusLus = false;
+    std::size_t nomsPerdusIndex = 0;
+    ConstatAudit nomsPerdusConnus;
+    ConstatAudit nomsPerdusInconnus;
+    ConstatAudit nomsPerdusAvecArticle;
 };
 
 // True when the inflected-form index has the form.
@@ -54,6 +63,10 @@ bool ParenthesesDesequilibrees(const std::string& texte);
 // A sense that is the end of the previous one or of the head: "- ce mot).",
 // ") et ...", "ce mot).".
 bool SensFragment(const std::string& texte);
+
+// Adds the lost index names to the audit of `articles`.
+void AuditerNomsPerdus(const NomsPerdusLittre& perdus, const std::vector<Article>& articles,
+                       const LecturesHunspell& lectures, Audit& audit);
 
 // Every kind with its count and, when `exemples` > 0, that many examples.
 void AfficherAudit(std::FILE* sortie, const Audit& audit, std::size_t exemples);

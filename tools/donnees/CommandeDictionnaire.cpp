@@ -2,8 +2,9 @@
 //                              [--communes FICHIER.json | --sans-communes] [--paires-antonymes FICHIER.tsv]
 //                              [--definitions DOSSIER]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
-// (KLSPDOEKXHEFD) from the Littré and the complementary sources. Progress
-// goes to stderr, the report to stdout.
+// (KLSPDOEKXHEFD) from the Littré and the complementary sources, and the
+// headwords' commonness figures beside them (frequences.txt). Progress goes
+// to stderr, the report to stdout.
 #include <unistd.h>
 
 #include <cstdio>
@@ -26,6 +27,7 @@
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/EtapeDefinitions.h"
 #include "tools/donnees/EtapeAntonymes.h"
+#include "tools/donnees/Frequences.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/NomProvisoire.h"
@@ -108,7 +110,8 @@ bool Ecrire(const std::filesystem::path& chemin, const std::vector<unsigned char
 
 bool EcrireRessources(const Options& options, const std::string& etiquette,
                       const std::vector<Article>& articles,
-                      const std::map<std::string, std::vector<std::string>>& index) {
+                      const std::map<std::string, std::vector<std::string>>& index,
+                      const std::unordered_map<std::string, std::uint32_t>& frequences) {
     std::fprintf(stderr, "Encodage, compression et chiffrement...\n");
     const std::filesystem::path dossier = options.sortie;
     std::error_code erreur;
@@ -118,8 +121,11 @@ bool EcrireRessources(const Options& options, const std::string& etiquette,
         IvDictionnaire().c_str());
     const std::vector<unsigned char> flexions = EmballerDonnees(
         EcrireIndexFlexions(index), true, true, CleFlexions(), IvFlexions().c_str());
+    const std::string texteFrequences = TexteFrequences(frequences);
     return Ecrire(dossier / RESSOURCE_DICTIONNAIRE, dictionnaire) &&
-           Ecrire(dossier / RESSOURCE_FLEXIONS, flexions);
+           Ecrire(dossier / RESSOURCE_FLEXIONS, flexions) &&
+           Ecrire(dossier / FICHIER_FREQUENCES,
+                  std::vector<unsigned char>(texteFrequences.begin(), texteFrequences.end()));
 }
 
 void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
@@ -169,6 +175,8 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     BilanEnrichissement bilan;
     BilanGraphies graphies;
     BilanMotsGrammaticaux grammaticaux;
+    SignauxFrequence signaux;
+    signaux.index = &index;
     if (options.enrichir) {
         std::fprintf(stderr, "Graphies d'aujourd'hui...\n");
         graphies = ModerniserGraphies(
@@ -180,10 +188,12 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         categories.corrigees += apresGraphies.corrigees;
         categories.genres += apresGraphies.genres;
         std::fprintf(stderr, "Sources compl\xC3\xA9mentaires...\n");
-        bilan = Enrichir(articles, index, options.sources);
+        bilan = Enrichir(articles, index, options.sources, &signaux);
         IndexerAnciennesGraphies(graphies, articles, index);
         grammaticaux = IndexerMotsGrammaticaux(articles, index);
     }
+    std::fprintf(stderr, "Fr\xC3\xA9quences...\n");
+    const auto frequences = CalculerFrequences(articles, articlesLittre, signaux);
     std::fprintf(stderr, "Antonymes...\n");
     const BilanAntonymes antonymes = AjouterAntonymes(articles, index, options.antonymes);
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
@@ -200,7 +210,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     const std::string etiquette = Etiquette(bilan.versions);
-    if (!EcrireRessources(options, etiquette, articles, index)) {
+    if (!EcrireRessources(options, etiquette, articles, index, frequences)) {
         std::fprintf(stderr, "ERREUR : \xC3\xA9\x63riture impossible dans %s\n",
                      options.sortie.c_str());
         return 1;
@@ -209,10 +219,13 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::printf("%s", TexteBilanDefinitions(definitions).c_str());
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
+    std::printf("%s", TexteBilanFrequences(frequences).c_str());
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");
-    AfficherAudit(stdout, AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; },
-                                         lectures), 0);
+    Audit audit = AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; }, lectures);
+    NomsPerdusLittre perdus;
+    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, articles, lectures, audit);
+    AfficherAudit(stdout, audit, 0);
     return 0;
 }

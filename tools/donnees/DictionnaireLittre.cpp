@@ -29,6 +29,13 @@ bool LireLittre(const SourcesLittre& sources, std::vector<Article>& articles,
     return true;
 }
 
+bool LireNomsPerdus(const SourcesLittre& sources, NomsPerdusLittre& perdus) {
+    std::vector<EntreeStarDict> index;
+    if (!LireIndexStarDict(sources.index, index) || index.empty()) return false;
+    perdus = NomsPerdus(index);
+    return true;
+}
+
 void TrierArticles(std::vector<Article>& articles) {
     std::stable_sort(articles.begin(), articles.end(), [](const Article& a, const Article& b) {
         return MotSuperieur(b.mot, a.mot);

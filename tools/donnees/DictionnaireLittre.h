@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/Article.h"
+#include "tools/donnees/NomsLittre.h"
 
 struct SourcesLittre {
     std::string index = "/usr/share/stardict/dic/XMLittre.idx";
@@ -19,6 +20,10 @@ using Progression = void (*)(std::size_t faits, std::size_t total);
 // Littré entry, in the file's order.
 bool LireLittre(const SourcesLittre& sources, std::vector<Article>& articles,
                 Progression progression = nullptr);
+
+// The index names whose own article this edition lacks (see NomsPerdus);
+// false when the index cannot be read.
+bool LireNomsPerdus(const SourcesLittre& sources, NomsPerdusLittre& perdus);
 
 // Ascending French order; articles with the same headword keep their order.
 void TrierArticles(std::vector<Article>& articles);

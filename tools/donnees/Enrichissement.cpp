@@ -182,6 +182,21 @@ std::size_t AjouterMotsModernes(Contexte& c, const std::vector<EntreeThesaurus>&
     return c.articles.size() - avant;
 }
 
+// The forms of each headword that are headwords themselves, the thesaurus's
+// mentions of each word and the spelling dictionary's lemmas.
+void Relever(const Contexte& c, const std::vector<EntreeThesaurus>& thesaurus, SignauxFrequence& signaux) {
+    for (const std::string& vedette : c.vedettes) {
+        if (!c.flexions.Connu(vedette)) continue;
+        signaux.lemmesHunspell.insert(vedette);
+        for (const std::string& forme : c.flexions.Formes(vedette))
+            if (c.vedettes.count(forme)) signaux.formesVedettes[vedette].push_back(forme);
+    }
+    for (const EntreeThesaurus& entree : thesaurus)
+        signaux.citationsThesaurus[entree.mot] += static_cast<std::uint32_t>(entree.groupes.size());
+    for (const auto& [mot, citants] : SynonymesInverses(thesaurus))
+        signaux.citationsThesaurus[mot] += static_cast<std::uint32_t>(citants.size());
+}
+
 std::string VersionRegistreCommunes(const std::string& fichierCommunes) {
     const auto barre = fichierCommunes.find_last_of('/');
     if (barre == std::string::npos || barre == 0) return "";
@@ -200,7 +215,7 @@ std::string VersionRegistreCommunes(const std::string& fichierCommunes) {
 
 BilanEnrichissement Enrichir(std::vector<Article>& articles,
                              std::map<std::string, std::vector<std::string>>& indexFlexions,
-                             const SourcesEnrichissement& sources) {
+                             const SourcesEnrichissement& sources, SignauxFrequence* signaux) {
     BilanEnrichissement bilan;
     DictionnaireHunspell hunspell;
     TableFlexions flexions;
@@ -268,6 +283,7 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     const std::size_t avant = indexFlexions.size();
     flexions.Indexer(contexte.vedettes, indexFlexions, contexte.graphies);
     bilan.formesIndexees = indexFlexions.size() - avant;
+    if (signaux != nullptr) Relever(contexte, thesaurus, *signaux);
 
     bilan.versions = VOCALIA_VERSIONS_SOURCES;
     if (!versionCommunes.empty())

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/Article.h"
+#include "tools/donnees/Frequences.h"
 
 struct SourcesEnrichissement {
     std::string thesaurus = "/usr/share/mythes/thes_fr.dat";
@@ -37,6 +38,8 @@ struct BilanEnrichissement {
 
 // `articles` are the Littré's, unsorted; on return they hold the additions too.
 // `indexFlexions` receives every inflected form that is not itself a headword.
+// `signaux`, when given, receives what these sources tell of how common each
+// headword is (all but its `index`).
 BilanEnrichissement Enrichir(std::vector<Article>& articles,
                              std::map<std::string, std::vector<std::string>>& indexFlexions,
-                             const SourcesEnrichissement& sources);
+                             const SourcesEnrichissement& sources, SignauxFrequence* signaux = nullptr);

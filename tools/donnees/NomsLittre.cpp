@@ -110,6 +110,47 @@ EntreeLittre Nommer(const Groupe& groupe, const std::string& cle) {
     }
     return entree;
 }
+// The key of every entry's own name, in file order; an entry left without
+// a name (nothing but signs) does not move the order on.
+std::vector<std::string> ClesRetenues(const std::vector<Groupe>& groupes) {
+    std::vector<std::string> cles;
+    cles.reserve(groupes.size());
+    std::string precedente;
+    for (std::size_t i = 0; i < groupes.size(); ++i) {
+        const std::string maximumSuivant = i + 1 < groupes.size() ? CleMaximale(groupes[i + 1]) : "";
+        cles.push_back(CleRetenue(groupes[i], precedente, maximumSuivant));
+        if (!Nommer(groupes[i], cles.back()).mot.empty()) precedente = cles.back();
+    }
+    return cles;
+}
+
+std::size_t Distance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> ligne(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) ligne[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonale = ligne[0];
+        ligne[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t haut = ligne[j];
+            ligne[j] = std::min({ligne[j] + 1, ligne[j - 1] + 1, diagonale + (a[i - 1] != b[j - 1])});
+            diagonale = haut;
+        }
+    }
+    return ligne[b.size()];
+}
+
+// Two keys of one word: a pronominal or locution form of it ("SECRIER",
+// "SELDEGLAUBER"), a plural ("ILS"), or a spelling a few letters away
+// ("AGASSE", "ROIDEMENT"). Single letters are never close: "A" is not "B".
+bool Proches(const std::string& a, const std::string& b) {
+    const std::string& court = a.size() <= b.size() ? a : b;
+    const std::string& long_ = a.size() <= b.size() ? b : a;
+    if (court.size() < 2) return court == long_;
+    if (long_.compare(0, court.size(), court) == 0) return true;
+    if (court.size() < 3) return false;
+    if (long_.find(court) != std::string::npos) return true;
+    return Distance(court, long_) <= std::max<std::size_t>(1, (court.size() + 1) / 3);
+}
 }  // namespace
 
 NomIndexLittre AnalyserNomIndex(const std::string& brut) {
@@ -139,16 +180,40 @@ std::string FemininDe(const std::string& masculin, const std::string& finFeminin
 
 std::vector<EntreeLittre> EntreesLittre(const std::vector<EntreeStarDict>& index) {
     const std::vector<Groupe> groupes = Grouper(index);
+    const std::vector<std::string> cles = ClesRetenues(groupes);
     std::vector<EntreeLittre> entrees;
     entrees.reserve(groupes.size());
-    std::string precedente;
     for (std::size_t i = 0; i < groupes.size(); ++i) {
-        const std::string maximumSuivant = i + 1 < groupes.size() ? CleMaximale(groupes[i + 1]) : "";
-        const std::string cle = CleRetenue(groupes[i], precedente, maximumSuivant);
-        EntreeLittre entree = Nommer(groupes[i], cle);
-        if (entree.mot.empty()) continue;
-        entrees.push_back(std::move(entree));
-        precedente = cle;
+        EntreeLittre entree = Nommer(groupes[i], cles[i]);
+        if (!entree.mot.empty()) entrees.push_back(std::move(entree));
     }
     return entrees;
+}
+
+NomsPerdusLittre NomsPerdus(const std::vector<EntreeStarDict>& index) {
+    const std::vector<Groupe> groupes = Grouper(index);
+    const std::vector<std::string> cles = ClesRetenues(groupes);
+    NomsPerdusLittre perdus;
+    for (std::size_t i = 0; i < groupes.size(); ++i) {
+        const std::string& avant = i > 0 ? cles[i - 1] : cles[i];
+        const std::string& apres = i + 1 < groupes.size() ? cles[i + 1] : cles[i];
+        std::vector<std::string> siens;
+        for (const NomIndexLittre& nom : groupes[i].noms)
+            if (nom.cle == cles[i] || (avant <= nom.cle && (i + 1 == groupes.size() || nom.cle <= apres)))
+                siens.push_back(nom.cle);
+        // lost key -> its spelling with the most accents
+        std::map<std::string, const NomIndexLittre*> mots;
+        for (const NomIndexLittre& nom : groupes[i].noms) {
+            if (nom.cle.empty() || std::any_of(siens.begin(), siens.end(), [&](const std::string& cle) {
+                    return cle == nom.cle || Proches(cle, nom.cle);
+                }))
+                continue;
+            ++perdus.noms;
+            const NomIndexLittre*& meilleur = mots[nom.cle];
+            if (meilleur == nullptr || NonAscii(nom.base) > NonAscii(meilleur->base)) meilleur = &nom;
+        }
+        const std::string article = Nommer(groupes[i], cles[i]).mot;
+        for (const auto& [cle, nom] : mots) perdus.mots.push_back({EnMinuscules(nom->base), article});
+    }
+    return perdus;
 }

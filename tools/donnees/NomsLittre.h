@@ -32,3 +32,21 @@ struct EntreeLittre {
 
 // One entry per distinct article of the file, in file order.
 std::vector<EntreeLittre> EntreesLittre(const std::vector<EntreeStarDict>& index);
+
+// An index name whose article belongs to another word: the edition lost
+// that word's own article ("BL\xC2ME" points at "ornithogale"). One per lost
+// word, under its spelling with the most accents.
+struct NomPerdu {
+    std::string mot;      // lower case: "bl\xE2me"
+    std::string article;  // the headword of the article it points at: "ornithogale"
+};
+
+struct NomsPerdusLittre {
+    std::vector<NomPerdu> mots;  // in the order of the articles they point at
+    std::size_t noms = 0;        // index names, every spelling of a lost word counted
+};
+
+// A name is the entry's own, or another spelling of it, when it fits the
+// file order between the neighbouring entries or is close to a name that
+// does ("AGASSE" beside "AGACE", "S'\xC9" "CRIER" beside "\xC9" "CRIER"); the others are lost.
+NomsPerdusLittre NomsPerdus(const std::vector<EntreeStarDict>& index);

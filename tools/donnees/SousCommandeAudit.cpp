@@ -1,6 +1,7 @@
 // vocalia-donnees audit --donnees DIR [--exemples N] [--mot MOT]
 // Reads the dictionary and the inflected-form index a `dictionnaire` build
-// wrote into DIR and prints, by kind, the faults a reader would notice; with
+// wrote into DIR and prints, by kind, the faults a reader would notice, and
+// every name of the installed Littré's index whose article it lacks; with
 // --mot, the articles of one headword as stored, to see why.
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
 #include "tools/donnees/AuditDonnees.h"
+#include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/Hunspell.h"
 #include "tools/donnees/SousCommandes.h"
@@ -78,8 +80,10 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
     }
     LecturesHunspell lectures;
     lectures.Ajouter(hunspell);
-    const Audit audit = AuditerDonnees(
+    Audit audit = AuditerDonnees(
         ArticlesDictionnaire(), [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
+    NomsPerdusLittre perdus;
+    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, ArticlesDictionnaire(), lectures, audit);
     std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
     AfficherAudit(stdout, audit, exemples);
     return 0;

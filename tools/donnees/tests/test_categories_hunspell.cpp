@@ -245,3 +245,29 @@ TEST(AuditDonnees, ChaqueSorteEstComptee) {
               (std::vector<std::string>{"aune", "chien", "mon", "nettement", "pouvoir", "son"}));
     EXPECT_EQ(audit.pairesAntonymes.nombre, 2u);  // grand/petit counted once, grand/minuscule
 }
+
+TEST(AuditDonnees, NomsPerdusSelonHunspell) {
+    NomsPerdusLittre perdus;
+    perdus.noms = 3;
+    perdus.mots = {{"chien", "foire"}, {"paisselure", "ab\xEEme"}, {"aune", "ornithogale"}};
+    const std::vector<Article> articles = {Nouvel("chien", "NOM"), Nouvel("foire", "NOM")};
+    Audit audit = AuditerDonnees(articles, [](const std::string&) { return false; }, Lectures());
+    AuditerNomsPerdus(perdus, articles, Lectures(), audit);
+    EXPECT_EQ(audit.nomsPerdusIndex, 3u);
+    EXPECT_EQ(audit.nomsPerdusConnus.exemples,
+              (std::vector<std::string>{"chien (dans l'article foire)", "aune (dans l'article ornithogale)"}));
+    EXPECT_EQ(audit.nomsPerdusInconnus.exemples,
+              (std::vector<std::string>{"paisselure (dans l'article ab\xEEme)"}));
+    EXPECT_EQ(audit.nomsPerdusAvecArticle.exemples, (std::vector<std::string>{"chien"}));
+    // Every name is printed, whatever the number of examples asked for.
+    char* texte = nullptr;
+    std::size_t taille = 0;
+    std::FILE* flux = open_memstream(&texte, &taille);
+    AfficherAudit(flux, audit, 1);
+    std::fclose(flux);
+    const std::string sortie(texte, taille);
+    std::free(texte);
+    EXPECT_NE(sortie.find("noms de l'index du Littr\xC3\xA9 sans leur article     3\n"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("      aune (dans l'article ornithogale)\n"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("qui ont maintenant un article                  1\n"), std::string::npos) << sortie;
+}

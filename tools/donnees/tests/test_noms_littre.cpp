@@ -61,3 +61,43 @@ TEST(EntreesLittre, UnArticleParEntreeAvecLeNomQueDitLOrdreDuFichier) {
     EXPECT_EQ(entrees[7].feminin, "fi\xE8re");
     EXPECT_EQ(entrees[7].decalage, 80u);
 }
+
+// A made-up edition that lost two articles: RÈGLE (under two spellings) and
+// BLÂME point at FOIRE's and ORNITHOGALE's. The other names out of the file
+// order are the entry's own: a pronominal form (S'ÉCRIER) and another
+// spelling (ROIDEMENT).
+TEST(NomsPerdus, LesNomsQuiPointentSurLArticleDUnAutreMot) {
+    const std::vector<EntreeStarDict> index = {
+        Entree("\xC3\x89\x43RIER", 10), Entree("\xC3\x89\x43RIER (S')", 10), Entree("S'\xC3\x89\x43RIER", 10),
+        Entree("FOIRE", 20),            Entree("REGLE", 20),                 Entree("R\xC3\x88GLE", 20),
+        Entree("BL\xC3\x82ME", 30),     Entree("ORNITHOGALE", 30),
+        Entree("RAIDEMENT", 40),        Entree("ROIDEMENT", 40),
+        Entree("RAILLER", 50),
+    };
+    const NomsPerdusLittre perdus = NomsPerdus(index);
+    EXPECT_EQ(perdus.noms, 3u);
+    ASSERT_EQ(perdus.mots.size(), 2u);
+    EXPECT_EQ(perdus.mots[0].mot, "r\xE8gle");
+    EXPECT_EQ(perdus.mots[0].article, "foire");
+    EXPECT_EQ(perdus.mots[1].mot, "bl\xE2me");
+    EXPECT_EQ(perdus.mots[1].article, "ornithogale");
+    // The entries keep the names the order gives them.
+    const std::vector<EntreeLittre> entrees = EntreesLittre(index);
+    ASSERT_EQ(entrees.size(), 5u);
+    EXPECT_EQ(entrees[1].mot, "foire");
+    EXPECT_EQ(entrees[2].mot, "ornithogale");
+    EXPECT_EQ(entrees[3].mot, "raidement");
+}
+
+// The letters of the first fixture are lost names too: single letters are
+// nobody's other spelling.
+TEST(NomsPerdus, LesLettresNeSontLesVariantesDAucunMot) {
+    const std::vector<EntreeStarDict> index = {Entree("AZYME", 20), Entree("A", 30), Entree("B", 30),
+                                               Entree("F", 30),     Entree("BABA", 40)};
+    const NomsPerdusLittre perdus = NomsPerdus(index);
+    EXPECT_EQ(perdus.noms, 2u);  // A and F; B is the entry's own
+    ASSERT_EQ(perdus.mots.size(), 2u);
+    EXPECT_EQ(perdus.mots[0].mot, "a");
+    EXPECT_EQ(perdus.mots[1].mot, "f");
+    EXPECT_EQ(perdus.mots[1].article, "b");
+}
