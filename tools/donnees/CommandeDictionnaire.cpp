@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,10 @@
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/Frequences.h"
 #include "tools/donnees/GraphieModerne.h"
+#include "tools/donnees/LigneCategorie.h"
 #include "tools/donnees/MotsGrammaticaux.h"
 #include "tools/donnees/NomProvisoire.h"
+#include "tools/donnees/OrdreFormes.h"
 #include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -82,9 +85,11 @@ std::string DateDuJour() {
     return texte;
 }
 
-std::string Etiquette(const std::string& versionsEnrichissement) {
-    std::string etiquette = "Littr\xE9 (XMLittr\xE9, stardict-xmlittre " +
-                            VersionPaquet("stardict-xmlittre") + ")";
+// The help window shows the label: it says how many articles the edition lost.
+std::string Etiquette(const std::string& versionsEnrichissement, std::size_t articlesPerdus) {
+    std::string etiquette = "Littr\xE9 (XMLittr\xE9, stardict-xmlittre " + VersionPaquet("stardict-xmlittre");
+    if (articlesPerdus > 0) etiquette += ", " + std::to_string(articlesPerdus) + " articles absents de cette \xE9" "dition";
+    etiquette += ")";
     if (!versionsEnrichissement.empty()) etiquette += " ; " + versionsEnrichissement;
     return etiquette + " ; construit le " + DateDuJour();
 }
@@ -151,6 +156,15 @@ void Rapporter(const std::vector<Article>& articles, std::size_t articlesLittre,
         std::printf("    candidats %s : %zu\n", Cp1252VersUtf8(source).c_str(), candidats);
 }
 
+// The forms whose headwords a step of their own put in order: old spellings
+// (today's first) and the grammatical words' forms (the table's word first).
+std::set<std::string> FormesAuxVedettesFixees(const BilanGraphies& graphies) {
+    std::set<std::string> fixes;
+    for (const auto& [ancienne, moderne] : graphies.anciennes) fixes.insert(ancienne);
+    for (const FormeGrammaticale& forme : TableMotsGrammaticaux()) fixes.insert(forme.forme);
+    return fixes;
+}
+
 }  // namespace
 
 int CommandeDictionnaire(const std::vector<std::string>& arguments) {
@@ -194,11 +208,14 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     }
     std::fprintf(stderr, "Fr\xC3\xA9quences...\n");
     const auto frequences = CalculerFrequences(articles, articlesLittre, signaux);
+    const EmploisParMot emplois = CompterEmplois(articles, articlesLittre, MotsAEmploisPartages(articles));
     std::fprintf(stderr, "Antonymes...\n");
     const BilanAntonymes antonymes = AjouterAntonymes(articles, index, options.antonymes);
+    OrdonnerIndexFlexions(index, frequences, FormesAuxVedettesFixees(graphies), signaux.poidsLectures);
     std::fprintf(stderr, "Tri de %zu articles...\n", articles.size());
     TrierArticles(articles);
-    OrdonnerHomographes(articles, lectures);
+    const BilanLignesCategorie lignes = OrdonnerLignesCategorie(articles, lectures, emplois);
+    OrdonnerHomographes(articles, lectures, emplois);
     // Last, on the final order: today's meanings open their word.
     BilanDefinitions definitions;
     if (!AjouterDefinitionsVocalia(options.definitions, articles, lectures, definitions)) return 1;
@@ -209,7 +226,9 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
         return 1;
     }
-    const std::string etiquette = Etiquette(bilan.versions);
+    NomsPerdusLittre perdus;
+    const bool perdusLus = LireNomsPerdus(SourcesLittre{}, perdus);
+    const std::string etiquette = Etiquette(bilan.versions, perdus.mots.size());
     if (!EcrireRessources(options, etiquette, articles, index, frequences)) {
         std::fprintf(stderr, "ERREUR : \xC3\xA9\x63riture impossible dans %s\n",
                      options.sortie.c_str());
@@ -220,12 +239,13 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanMotsGrammaticaux(grammaticaux).c_str());
     std::printf("%s", TexteBilanFrequences(frequences).c_str());
+    std::printf("  lignes de cat\xC3\xA9gorie r\xC3\xA9ordonn\xC3\xA9\x65s %zu, fragments retir\xC3\xA9s %zu\n",
+                lignes.reordonnees, lignes.fragments);
     std::printf("  cat\xC3\xA9gories prises de hunspell %zu (sans cat\xC3\xA9gorie) + %zu (mal class\xC3\xA9\x65s), "
                 "genres %zu\n", categories.ajoutees, categories.corrigees, categories.genres);
     std::printf("Audit :\n");
     Audit audit = AuditerDonnees(articles, [&index](const std::string& f) { return index.count(f) != 0; }, lectures);
-    NomsPerdusLittre perdus;
-    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, articles, lectures, audit);
+    if (perdusLus) AuditerNomsPerdus(perdus, articles, lectures, audit);
     AfficherAudit(stdout, audit, 0);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "tools/donnees/Json.h"
 #include "tools/donnees/MotsModernes.h"
 #include "tools/donnees/MotsSansArticle.h"
+#include "tools/donnees/OrdreFormes.h"
 #include "tools/donnees/Thesaurus.h"
 #include "tools/donnees/Verbiste.h"
 
@@ -79,7 +80,7 @@ struct Contexte {
     const TableFlexions& flexions;
     std::set<std::string> vedettes;
     std::map<std::string, std::string> graphies;  // the other spelling -> the headword
-    std::set<std::string> formesDesVedettes;
+    std::map<std::string, std::set<std::string>> formesDesVedettes;  // form -> the headwords it is a form of
     std::map<std::string, std::vector<std::size_t>> parMot;  // headword or its other spelling -> articles
 };
 
@@ -101,7 +102,16 @@ bool CategoriePrincipale(const std::string& categorie) {
 void AjouterArticle(Contexte& c, const std::string& mot, const std::string& categorie,
                     const std::vector<GroupeSynonymes>& groupes) {
     const std::string genre = categorie == "NOM" ? c.flexions.GenreNom(mot) : "";
-    c.articles.push_back(ArticleMotModerne(mot, categorie, genre, groupes));
+    Article article = ArticleMotModerne(mot, categorie, genre, groupes);
+    // A new headword that is a form of others names them; a new category of
+    // a headword has its neighbours' articles beside it.
+    const auto formeDe = c.formesDesVedettes.find(mot);
+    if (formeDe != c.formesDesVedettes.end() && !c.vedettes.count(mot)) {
+        std::set<std::string> autres = formeDe->second;
+        autres.erase(mot);
+        for (Sens& sens : SensVoirAussi(autres)) article.sens.push_back(std::move(sens));
+    }
+    c.articles.push_back(std::move(article));
     c.vedettes.insert(mot);
 }
 
@@ -150,12 +160,15 @@ std::size_t AttribuerSynonymes(Contexte& c, const EntreeThesaurus& entree) {
     return nouvellesCategories.size();
 }
 
-// A word deserves an article when the Littré lacks it, it is not merely a
-// form of a headword, and the spelling dictionary knows it as a lemma of a
-// main category: that keeps out misspellings, inflected forms, proper names
-// and the thesaurus's multi-word phrases.
+// A word deserves an article when the Littré lacks it and the spelling
+// dictionary knows it as a lemma of a main category: that keeps out
+// misspellings, inflected forms, proper names and the thesaurus's
+// multi-word phrases. A lemma that is also a form of a headword ("blâme" of
+// "blâmer") is a word of its own, unless it is that headword's participle.
 bool Candidat(const Contexte& c, const std::string& mot) {
-    if (!MotAjoutable(mot) || c.vedettes.count(mot) || c.graphies.count(mot) || c.formesDesVedettes.count(mot))
+    if (!MotAjoutable(mot) || c.vedettes.count(mot) || c.graphies.count(mot)) return false;
+    const auto formeDe = c.formesDesVedettes.find(mot);
+    if (formeDe != c.formesDesVedettes.end() && ParticipeDUneVedette(mot, formeDe->second, c.flexions))
         return false;
     if (c.flexions.PlurielSeulement(mot)) return false;
     const auto categories = c.flexions.Categories(mot);
@@ -184,7 +197,8 @@ std::size_t AjouterMotsModernes(Contexte& c, const std::vector<EntreeThesaurus>&
 
 // The forms of each headword that are headwords themselves, the thesaurus's
 // mentions of each word and the spelling dictionary's lemmas.
-void Relever(const Contexte& c, const std::vector<EntreeThesaurus>& thesaurus, SignauxFrequence& signaux) {
+void Relever(const Contexte& c, const std::vector<EntreeThesaurus>& thesaurus,
+             const std::map<std::string, std::vector<std::string>>& index, SignauxFrequence& signaux) {
     for (const std::string& vedette : c.vedettes) {
         if (!c.flexions.Connu(vedette)) continue;
         signaux.lemmesHunspell.insert(vedette);
@@ -193,6 +207,17 @@ void Relever(const Contexte& c, const std::vector<EntreeThesaurus>& thesaurus, S
     }
     for (const EntreeThesaurus& entree : thesaurus)
         signaux.citationsThesaurus[entree.mot] += static_cast<std::uint32_t>(entree.groupes.size());
+    // How each headword reads a form it shares with others (its lemma spelt
+    // otherwise, "cœur" for "coeur", is left at the default weight).
+    for (const auto& [forme, vedettes] : index) {
+        if (vedettes.size() < 2) continue;
+        for (const std::string& vedette : vedettes) {
+            float poids = 0;
+            for (const auto& [categorie, lecture] : c.flexions.LecturesDeForme(vedette, forme))
+                poids = std::max(poids, PoidsLecture(categorie, lecture));
+            if (poids > 0) signaux.poidsLectures[forme][vedette] = poids;
+        }
+    }
     for (const auto& [mot, citants] : SynonymesInverses(thesaurus))
         signaux.citationsThesaurus[mot] += static_cast<std::uint32_t>(citants.size());
 }
@@ -241,7 +266,8 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     for (const auto& [graphie, vedette] : contexte.graphies)
         if (!contexte.parMot.count(graphie)) contexte.parMot[graphie] = contexte.parMot[vedette];
     for (const auto& [mot, indices] : contexte.parMot)
-        for (const std::string& forme : flexions.Formes(mot)) contexte.formesDesVedettes.insert(forme);
+        for (const std::string& forme : flexions.Formes(mot))
+            contexte.formesDesVedettes[forme].insert(articles[indices.front()].mot);
 
     std::set<std::string> motsAvecSynonymes;
     for (const EntreeThesaurus& entree : thesaurus) bilan.articlesAjoutes += AttribuerSynonymes(contexte, entree);
@@ -283,7 +309,7 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
     const std::size_t avant = indexFlexions.size();
     flexions.Indexer(contexte.vedettes, indexFlexions, contexte.graphies);
     bilan.formesIndexees = indexFlexions.size() - avant;
-    if (signaux != nullptr) Relever(contexte, thesaurus, *signaux);
+    if (signaux != nullptr) Relever(contexte, thesaurus, indexFlexions, *signaux);
 
     bilan.versions = VOCALIA_VERSIONS_SOURCES;
     if (!versionCommunes.empty())

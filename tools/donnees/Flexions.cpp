@@ -296,13 +296,32 @@ std::vector<std::string> TableFlexions::Categories(const std::string& lemme) con
 
 void TableFlexions::IndexerParticipes() {
     participes_.clear();
+    verbesDesParticipes_.clear();
     for (const auto& [lemme, categories] : lemmes_) {
         const auto verbe = categories.find("VERBE");
         if (verbe == categories.end()) continue;
-        for (const FormeFlechie& f : verbe->second)
+        for (const FormeFlechie& f : verbe->second) {
             if (Contient(f.temps, "ppas") && f.masculin && !f.feminin && f.singulier && !f.pluriel)
                 participes_.emplace(f.forme, lemme);
+            if (Contient(f.temps, "ppas") || Contient(f.temps, "ppre")) verbesDesParticipes_[f.forme].insert(lemme);
+        }
     }
+}
+
+std::vector<std::pair<std::string, FormeFlechie>> TableFlexions::LecturesDeForme(const std::string& lemme,
+                                                                                 const std::string& forme) const {
+    std::vector<std::pair<std::string, FormeFlechie>> lectures;
+    const auto trouve = lemmes_.find(lemme);
+    if (trouve == lemmes_.end()) return lectures;
+    for (const auto& [categorie, formes] : trouve->second)
+        for (const FormeFlechie& f : formes)
+            if (f.forme == forme) lectures.emplace_back(categorie, f);
+    return lectures;
+}
+
+bool TableFlexions::ParticipeDe(const std::string& forme, const std::string& verbe) const {
+    const auto verbes = verbesDesParticipes_.find(forme);
+    return verbes != verbesDesParticipes_.end() && verbes->second.count(verbe) != 0;
 }
 
 // A participle shows its four forms: those of the adjective when the word

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DictionnaireHunspell;
@@ -64,11 +65,18 @@ public:
     // The forms of a lemma that are not the lemma itself, every category.
     std::set<std::string> Formes(const std::string& lemme) const;
 
+    // True when `forme` is a past or present participle of `verbe` (after IndexerParticipes).
+    bool ParticipeDe(const std::string& forme, const std::string& verbe) const;
+    // What `forme` is among the forms of `lemme`: one (category, form) per reading.
+    std::vector<std::pair<std::string, FormeFlechie>> LecturesDeForme(const std::string& lemme,
+                                                                      const std::string& forme) const;
+
 private:
     // lemma -> category -> forms
     std::map<std::string, std::map<std::string, std::vector<FormeFlechie>>> lemmes_;
     std::string TexteParticipe(const std::string& participe) const;
     std::map<std::string, std::string> participes_;  // masculine singular past participle -> its verb
+    std::map<std::string, std::set<std::string>> verbesDesParticipes_;  // any participle -> its verbs
     std::set<std::string> hAspires_;  // verbs that take "je", never "j'" (haïr, hacher)
 };
 

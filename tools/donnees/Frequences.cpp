@@ -61,9 +61,8 @@ std::string SansElision(const std::string& mot) {
     return plein == pleins.end() ? mot : plein->second;
 }
 
-}  // namespace
-
-std::vector<std::string> MotsDuTexte(const std::string& texte) {
+// The words of a text as written, hyphenated ones whole, elided ones in full.
+std::vector<std::string> MotsEntiers(const std::string& texte) {
     std::vector<std::string> mots;
     std::size_t i = 0;
     while (i < texte.size()) {
@@ -78,17 +77,60 @@ std::vector<std::string> MotsDuTexte(const std::string& texte) {
         const bool elide = fin < texte.size() && (texte[fin] == '\'' || texte[fin] == '\x92');
         const std::string mot = elide ? SansElision(texte.substr(i, fin - i)) : texte.substr(i, fin - i);
         mots.push_back(mot);
-        if (mot.find('-') != std::string::npos) {
-            std::size_t debut = 0;
-            for (std::size_t k = 0; k <= mot.size(); ++k)
-                if (k == mot.size() || mot[k] == '-') {
-                    mots.push_back(mot.substr(debut, k - debut));
-                    debut = k + 1;
-                }
-        }
         i = fin;
     }
     return mots;
+}
+
+bool Determinant(const std::string& mot) {
+    static const std::unordered_set<std::string> determinants = {
+        "le", "la", "les", "un", "une", "des", "du", "au", "aux", "ce", "cet", "cette", "ces",
+        "mon", "ton", "son", "ma", "ta", "sa", "mes", "tes", "ses", "notre", "votre", "nos", "vos",
+        "leur", "leurs", "quelque", "quelques", "chaque", "aucun", "aucune", "nul", "nulle", "plusieurs"};
+    return determinants.count(mot) != 0;
+}
+
+}  // namespace
+
+std::vector<std::string> MotsDuTexte(const std::string& texte) {
+    std::vector<std::string> mots;
+    for (std::string& mot : MotsEntiers(texte)) {
+        const bool compose = mot.find('-') != std::string::npos;
+        mots.push_back(mot);
+        if (!compose) continue;
+        std::size_t debut = 0;
+        for (std::size_t k = 0; k <= mot.size(); ++k)
+            if (k == mot.size() || mot[k] == '-') {
+                mots.push_back(mot.substr(debut, k - debut));
+                debut = k + 1;
+            }
+    }
+    return mots;
+}
+
+std::unordered_map<std::string, EmploisLittre> CompterEmplois(const std::vector<Article>& articles,
+                                                              std::size_t articlesLittre,
+                                                              const std::unordered_set<std::string>& mots) {
+    std::unordered_map<std::string, EmploisLittre> emplois;
+    for (const std::string& mot : mots) emplois[mot];
+    const auto compter = [&](const Article& article, const std::string& texte) {
+        std::string precedent;
+        for (const std::string& tel : MotsEntiers(texte)) {
+            std::string mot = EnMinuscules(tel);
+            const auto trouve = mot == article.mot ? emplois.end() : emplois.find(mot);
+            if (trouve != emplois.end()) {
+                std::uint32_t& compte = Determinant(precedent) ? trouve->second.nominaux : trouve->second.autres;
+                if (compte < UINT32_MAX) ++compte;
+            }
+            precedent = std::move(mot);
+        }
+    };
+    for (std::size_t i = 0; i < std::min(articlesLittre, articles.size()); ++i)
+        for (const Sens& sens : articles[i].sens) {
+            compter(articles[i], sens.definition);
+            for (const std::string& exemple : sens.exemples) compter(articles[i], exemple);
+        }
+    return emplois;
 }
 
 Table CalculerFrequences(const std::vector<Article>& articles, std::size_t articlesLittre,

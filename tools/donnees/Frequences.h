@@ -35,6 +35,9 @@ struct SignauxFrequence {
     std::unordered_map<std::string, std::uint32_t> citationsThesaurus;
     // words the spelling dictionary knows as lemmas of their own
     std::unordered_set<std::string> lemmesHunspell;
+    // form of several headwords -> headword -> how common that reading of the
+    // form is in running text (see PoidsLecture)
+    std::map<std::string, std::map<std::string, float>> poidsLectures;
 };
 
 // The words of a text, lower-cased: letters with the hyphens inside them;
@@ -48,6 +51,18 @@ std::vector<std::string> MotsDuTexte(const std::string& texte);
 std::unordered_map<std::string, std::uint32_t> CalculerFrequences(const std::vector<Article>& articles,
                                                                   std::size_t articlesLittre,
                                                                   const SignauxFrequence& signaux);
+
+// How the Littré's text uses a word that has a noun reading and another:
+// after a determiner ("le bien", "du mal") it is the noun, elsewhere the
+// other reading ("très bien", "pas mal"). Counted on the word's own spelling,
+// outside its own articles.
+struct EmploisLittre {
+    std::uint32_t nominaux = 0;
+    std::uint32_t autres = 0;
+};
+std::unordered_map<std::string, EmploisLittre> CompterEmplois(const std::vector<Article>& articles,
+                                                              std::size_t articlesLittre,
+                                                              const std::unordered_set<std::string>& mots);
 
 // The build report's lines (UTF-8): the `nombre` commonest headwords, then a
 // few of the rarest among those that the Littré uses at least once.

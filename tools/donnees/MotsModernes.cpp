@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+<<<<<<< HEAD
 const char* const DebutSensSynonymesSeuls = "Seuls des synonymes de ce mot sont connus : ";
+=======
+#include "tools/donnees/Flexions.h"
+>>>>>>> issue18
 
 namespace {
 
@@ -35,4 +39,17 @@ Article ArticleMotModerne(const std::string& mot, const std::string& categorie, 
     article.sens.push_back(Sens{DebutSensSynonymesSeuls + premiers + ".", {}});
     article.synonymes = TexteSynonymes(groupes);
     return article;
+}
+
+std::vector<Sens> SensVoirAussi(const std::set<std::string>& vedettes) {
+    if (vedettes.empty()) return {};
+    std::string liste;
+    for (const std::string& vedette : vedettes) liste += (liste.empty() ? "" : ", ") + vedette;
+    return {Sens{"Voir aussi : " + liste + ".", {}}};
+}
+
+bool ParticipeDUneVedette(const std::string& mot, const std::set<std::string>& vedettes,
+                          const TableFlexions& flexions) {
+    return std::any_of(vedettes.begin(), vedettes.end(),
+                       [&](const std::string& vedette) { return flexions.ParticipeDe(mot, vedette); });
 }

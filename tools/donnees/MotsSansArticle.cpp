@@ -74,7 +74,7 @@ std::vector<LemmeCommun> LemmesCommuns(const DictionnaireHunspell& hunspell, con
 }
 
 Article ArticleSansDefinition(const LemmeCommun& lemme, const TableFlexions& flexions,
-                              const std::vector<GroupeSynonymes>& groupes) {
+                              const std::vector<GroupeSynonymes>& groupes, const std::set<std::string>& formeDe) {
     Article article;
     const std::string& mot = lemme.mot;
     article.mot = mot;
@@ -84,6 +84,7 @@ Article ArticleSansDefinition(const LemmeCommun& lemme, const TableFlexions& fle
         genre = lemme.genre;
     if (!genre.empty()) article.attributs[CleGenre] = genre;
     article.sens.push_back(Sens{SensMotSansArticle, {}});
+    for (Sens& sens : SensVoirAussi(formeDe)) article.sens.push_back(std::move(sens));
     std::vector<GroupeSynonymes> convenables;  // the groups of the article's category, or of none said
     const std::string cle = CleCategorie(article.categorie);
     for (const GroupeSynonymes& groupe : groupes)
@@ -160,17 +161,25 @@ AjoutsMotsSansArticle ArticlesMotsSansArticle(const DictionnaireHunspell& hunspe
                                               const std::map<std::string, std::string>& graphies) {
     std::map<std::string, std::set<std::string>> vedettes;  // headword -> category keys of its articles
     for (const Article& article : existants) vedettes[article.mot].insert(CleCategorie(article.categorie));
-    std::set<std::string> couverts;  // forms of the headwords
+    std::map<std::string, std::set<std::string>> couverts;  // form of headwords -> those headwords
     for (const auto& [vedette, categories] : vedettes)
-        for (const std::string& forme : flexions.Formes(vedette)) couverts.insert(forme);
+        for (const std::string& forme : flexions.Formes(vedette)) couverts[forme].insert(vedette);
     for (const auto& [graphie, vedette] : graphies)
-        for (const std::string& forme : flexions.Formes(graphie)) couverts.insert(forme);
+        for (const std::string& forme : flexions.Formes(graphie)) couverts[forme].insert(vedette);
+    // A form of a headword that the spelling dictionary knows as a lemma of
+    // its own ("blâme" beside "blâmer") is a word of its own, but for the
+    // headword's participles and its plurals ("mesdames", "bonshommes").
+    const auto couvert = [&](const std::string& mot) {
+        const auto formeDe = couverts.find(mot);
+        return formeDe != couverts.end() &&
+               (flexions.PlurielSeulement(mot) || ParticipeDUneVedette(mot, formeDe->second, flexions));
+    };
 
     std::vector<LemmeCommun> lemmes, pluriels;
     std::vector<std::string> candidats;
     for (const LemmeCommun& lemme : LemmesCommuns(hunspell, flexions)) {
         const std::string& mot = lemme.mot;
-        if (vedettes.count(mot) || graphies.count(mot) || couverts.count(mot) || EstFormeGrammaticale(mot)) continue;
+        if (vedettes.count(mot) || graphies.count(mot) || couvert(mot) || EstFormeGrammaticale(mot)) continue;
         if (flexions.PlurielSeulement(mot)) {
             pluriels.push_back(lemme);
         } else {
@@ -192,10 +201,13 @@ AjoutsMotsSansArticle ArticlesMotsSansArticle(const DictionnaireHunspell& hunspe
     std::map<std::string, const std::vector<GroupeSynonymes>*> synonymes;
     for (const EntreeThesaurus& entree : thesaurus) synonymes.emplace(entree.mot, &entree.groupes);
     static const std::vector<GroupeSynonymes> aucun;
+    static const std::set<std::string> personne;
     const auto ajouter = [&](const LemmeCommun& lemme) {
         const auto groupes = synonymes.find(lemme.mot);
-        ajouts.articles.push_back(
-            ArticleSansDefinition(lemme, flexions, groupes == synonymes.end() ? aucun : *groupes->second));
+        const auto formeDe = couverts.find(lemme.mot);
+        ajouts.articles.push_back(ArticleSansDefinition(lemme, flexions,
+                                                        groupes == synonymes.end() ? aucun : *groupes->second,
+                                                        formeDe == couverts.end() ? personne : formeDe->second));
     };
     for (const LemmeCommun& lemme : lemmes)
         if (!formeDe.count(lemme.mot) && !ajouts.variantes.count(lemme.mot)) ajouter(lemme);

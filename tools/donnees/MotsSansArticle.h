@@ -1,9 +1,10 @@
 #pragma once
 // Articles for every common word of the spelling dictionary that the Littré
-// lacks and that is no form of a headword (football, internet, tennis,
-// vingt-trois, b\xE9sicles ...):
+// lacks (football, internet, tennis, vingt-trois, b\xE9sicles, and the
+// lemmas that are also a form of a headword, bl\xE2me beside bl\xE2mer):
 // the category and gender the spelling dictionary gives, the synonyms the
-// thesaurus has, and one sense saying that our sources define it nowhere.
+// thesaurus has, one sense saying that our sources define it nowhere, and
+// for a form of other headwords a last sense naming them.
 // Windows-1252.
 #include <map>
 #include <set>
@@ -31,8 +32,8 @@ struct AjoutsMotsSansArticle {
 
 // `articles`: the dictionary so far; `graphies`: other spellings of
 // headwords ("c\x9C" "ur" for a Littr\xE9 "coeur"). Proper names, symbols and
-// abbreviations, forms of a headword or of another added word, and the
-// grammatical words' forms get no article.
+// abbreviations, participles and plurals of a headword, forms of another
+// added word, and the grammatical words' forms get no article.
 AjoutsMotsSansArticle ArticlesMotsSansArticle(const DictionnaireHunspell& hunspell, const TableFlexions& flexions,
                                               const std::vector<EntreeThesaurus>& thesaurus,
                                               const std::vector<Article>& articles,

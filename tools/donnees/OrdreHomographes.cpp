@@ -38,9 +38,53 @@ bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Arti
     return nom && verbe;
 }
 
+// How often the text uses the word as this article's reading.
+std::uint32_t Usage(const Article& article, const EmploisLittre* emplois) {
+    if (emplois == nullptr) return 0;
+    return EmploiDe(article.categorie) == Emploi::Nom ? emplois->nominaux : emplois->autres;
+}
+
+// The uses order a group only when each of its articles opens with a noun or
+// an invariable word, and both are there.
+bool EmploisDecident(std::vector<Article>::const_iterator debut, std::vector<Article>::const_iterator fin) {
+    bool nom = false, invariable = false;
+    for (auto article = debut; article != fin; ++article) {
+        const Emploi emploi = EmploiDe(article->categorie);
+        if (emploi == Emploi::Autre) return false;
+        nom |= emploi == Emploi::Nom;
+        invariable |= emploi == Emploi::Invariable;
+    }
+    return nom && invariable;
+}
+
 }  // namespace
 
-void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell& lectures) {
+Emploi EmploiDe(const std::string& categorie) {
+    const std::string premier = categorie.substr(0, categorie.find_first_of(" ,"));
+    if (premier == CAT_NOM) return Emploi::Nom;
+    static const std::set<std::string> invariables = {CAT_ADVERBE, CAT_PREPOSITION, CAT_CONJONCTION,
+                                                      CAT_INTERJECTION, CAT_PRONOM};
+    return invariables.count(premier) ? Emploi::Invariable : Emploi::Autre;
+}
+
+std::unordered_set<std::string> MotsAEmploisPartages(const std::vector<Article>& articles) {
+    std::unordered_map<std::string, unsigned> lectures;  // headword -> 1 noun, 2 invariable, 3 both
+    for (const Article& article : articles) {
+        const std::set<std::string> cles = CategoriesComparees(article.categorie);
+        unsigned& vu = lectures[article.mot];
+        for (const std::string& cle : cles) {
+            const Emploi emploi = EmploiDe(cle);
+            vu |= emploi == Emploi::Nom ? 1u : emploi == Emploi::Invariable ? 2u : 0u;
+        }
+    }
+    std::unordered_set<std::string> mots;
+    for (const auto& [mot, vu] : lectures)
+        if (vu == 3) mots.insert(mot);
+    return mots;
+}
+
+void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell& lectures,
+                         const EmploisParMot& emplois) {
     for (std::size_t debut = 0; debut < articles.size();) {
         std::size_t fin = debut + 1;
         while (fin < articles.size() && articles[fin].mot == articles[debut].mot) ++fin;
@@ -49,8 +93,13 @@ void OrdonnerHomographes(std::vector<Article>& articles, const LecturesHunspell&
         const auto dernier = articles.begin() + std::ptrdiff_t(fin);
         if (lecture != nullptr && fin - debut > 1) {
             const bool infinitif = InfinitifNomme(premier, dernier);
-            std::stable_sort(premier, dernier, [lecture, infinitif](const Article& a, const Article& b) {
-                return RangDe(a, *lecture, infinitif) < RangDe(b, *lecture, infinitif);
+            const auto trouve = emplois.find(articles[debut].mot);
+            const EmploisLittre* usages =
+                trouve == emplois.end() || !EmploisDecident(premier, dernier) ? nullptr : &trouve->second;
+            std::stable_sort(premier, dernier, [&](const Article& a, const Article& b) {
+                const Rang rangA = RangDe(a, *lecture, infinitif), rangB = RangDe(b, *lecture, infinitif);
+                if (rangA != rangB) return rangA < rangB;
+                return Usage(a, usages) > Usage(b, usages);
             });
         }
         debut = fin;
