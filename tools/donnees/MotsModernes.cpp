@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-<<<<<<< HEAD
-const char* const DebutSensSynonymesSeuls = "Seuls des synonymes de ce mot sont connus : ";
-=======
 #include "tools/donnees/Flexions.h"
->>>>>>> issue18
+
+const char* const DebutSensSynonymesSeuls = "Seuls des synonymes de ce mot sont connus : ";
 
 namespace {
 
