@@ -52,6 +52,7 @@ set(niveaux
   vocalia_donnees_enrichissement 8
   vocalia_donnees_categories 9
   vocalia_donnees_antonymes 9
+  vocalia_donnees_definitions 10
 )
 
 # The terminal command shows what the window shows without the window.

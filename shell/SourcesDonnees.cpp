@@ -40,6 +40,11 @@ std::vector<SourceDonnees> FaireTable() {
          "table des antonymes courants de Vocalia", "tools/donnees/antonymes_courants.txt", "Vocalia",
          "GNU General Public License, version 3 ou ultérieure (GPL-3+)", "XMLittré", "LICENSE", "",
          {"GNU General Public License"}},
+        {"Vocalia", true, "définitions des mots d'aujourd'hui",
+         "définitions de Vocalia, écrites et relues pour Vocalia, là où le Littré n'en a pas ou n'a que le sens "
+         "de 1877", "tools/donnees/definitions/", "Vocalia",
+         "GNU General Public License, version 3 ou ultérieure (GPL-3+)", "définitions de Vocalia", "LICENSE", "",
+         {"GNU General Public License"}},
         {"WordNet", false, "antonymes (relations anglaises)",
          "WordNet 3.0 de l'université de Princeton, antonymes anglais ramenés au français par FreeDict",
          "wordnet-base", "Debian", "WordNet3.0 (usage, copie et redistribution libres avec la notice de Princeton)",
@@ -88,13 +93,14 @@ std::vector<std::string> LignesCreditsDonnees(const std::string& etiquette) {
 }
 
 std::string TexteSourceDefinitions(const std::string& etiquette) {
-    std::string noms;
-    for (const SourceDonnees& s : SourcesPresentes(etiquette)) {
-        if (!s.donneDefinitions) continue;
-        if (!noms.empty()) noms += " et ";
-        noms += EnCp1252(s.nomCourt);
-    }
-    return PREFIXE_SOURCE_DEFINITIONS + noms;
+    std::vector<std::string> noms;
+    for (const SourceDonnees& s : SourcesPresentes(etiquette))
+        if (s.donneDefinitions) noms.push_back(EnCp1252(s.nomCourt));
+    // "Littré, Etalab et Vocalia"
+    std::string texte;
+    for (std::size_t i = 0; i < noms.size(); ++i)
+        texte += (i == 0 ? "" : i + 1 == noms.size() ? " et " : ", ") + noms[i];
+    return PREFIXE_SOURCE_DEFINITIONS + texte;
 }
 
 // The label already names each source with its version, and only those the build took in.

@@ -122,6 +122,9 @@ TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
     const std::string complete =
         "Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1, "
         "wordnet-base 1:3.0-36, dict-freedict-fra-eng 2024.10.10-1, communes 6.0.0 ; construit le 2026-01-01";
+    const std::string avecDefinitions =
+        "Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1, "
+        "communes 6.0.0, d\xE9" "finitions de Vocalia ; construit le 2026-01-01";
     const std::string sansCommunes =
         "Littr\xE9 (XMLittr\xE9, stardict-xmlittre 1) ; mythes-fr 7, hunspell-fr-comprehensive 7, verbiste 0.1 ; "
         "construit le 2026-01-01";
@@ -131,6 +134,7 @@ TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
         const char* definitions;
     } cas[] = {
         {complete, 8, "d\xE9" "finitions : Littr\xE9 et Etalab"},
+        {avecDefinitions, 7, "d\xE9" "finitions : Littr\xE9, Etalab et Vocalia"},
         {sansCommunes, 5, "d\xE9" "finitions : Littr\xE9"},
         {"", 0, "d\xE9" "finitions : "},
     };
@@ -145,6 +149,15 @@ TEST(SourcesDonnees, LesFenetresNeNommentQueLesSourcesDesDonnees) {
         for (const std::string& ligne : credits) etalab = etalab || ligne.find("Etalab") != std::string::npos;
         EXPECT_EQ(etalab, communes);
     }
+    // Our definitions are credited exactly when the label says the build took them in.
+    const auto creditees = [](const std::string& etiquette) {
+        for (const std::string& ligne : LignesCreditsDonnees(etiquette))
+            if (ligne.rfind("- d\xE9" "finitions des mots d'aujourd'hui : d\xE9" "finitions de Vocalia", 0) == 0)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(creditees(avecDefinitions));
+    EXPECT_FALSE(creditees(complete));
     const std::vector<std::string> credits = LignesCreditsDonnees(complete);
     ASSERT_EQ(credits.size(), 8u);
     EXPECT_EQ(credits[1],

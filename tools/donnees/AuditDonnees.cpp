@@ -6,6 +6,7 @@
 
 #include "text/Cp1252.h"
 #include "tools/donnees/CategoriesLittre.h"
+#include "tools/donnees/SourceDefinition.h"
 
 namespace {
 
@@ -63,6 +64,15 @@ void AuditerCategorie(const Article& article, const LecturesHunspell& lectures,
     const std::string genre = Genre(article);
     if ((genre == "masculin" && !lecture->masculin) || (genre == "f\xE9minin" && !lecture->feminin))
         audit.desaccordsGenre.Noter(article.mot + " (" + genre + ")");
+}
+
+void CompterSource(const Article& article, Audit& audit) {
+    switch (SourceDeDefinition(article)) {
+        case SourceDefinition::Littre: ++audit.definisLittre; break;
+        case SourceDefinition::Vocalia: ++audit.definisVocalia; break;
+        case SourceDefinition::Aucune: ++audit.sansDefinition; break;
+        case SourceDefinition::Commune: ++audit.communes; break;
+    }
 }
 
 void AuditerSens(const Article& article, Audit& audit) {
@@ -166,6 +176,7 @@ Audit AuditerDonnees(const std::vector<Article>& articles, const FormeIndexee& i
         if (VedettePonctuee(article.mot)) audit.vedettesPonctuees.Noter("\"" + article.mot + "\"");
         AuditerCategorie(article, lectures, motsConfirmes, audit);
         AuditerSens(article, audit);
+        CompterSource(article, audit);
         for (const std::string& antonyme : Antonymes(article.antonymes))
             paires.insert(std::minmax(article.mot, antonyme));
     }
@@ -215,6 +226,10 @@ void AfficherNomsPerdus(std::FILE* sortie, const Audit& audit, std::size_t exemp
 
 void AfficherAudit(std::FILE* sortie, const Audit& audit, std::size_t exemples) {
     std::fprintf(sortie, "  %-48s %zu\n", "articles", audit.articles);
+    std::fprintf(sortie, "  %-48s %zu\n", "  d\xC3\xA9\x66inis par le Littr\xC3\xA9", audit.definisLittre);
+    std::fprintf(sortie, "  %-48s %zu\n", "  d\xC3\xA9\x66inis par Vocalia", audit.definisVocalia);
+    std::fprintf(sortie, "  %-48s %zu\n", "  sans d\xC3\xA9\x66inition", audit.sansDefinition);
+    std::fprintf(sortie, "  %-48s %zu\n", "  communes", audit.communes);
     std::fprintf(sortie, "  %-48s %zu\n", "articles dont hunspell conna\xC3\xAEt le mot", audit.articlesConnus);
     const double part = audit.articlesConnus == 0
                             ? 0.0

@@ -38,6 +38,8 @@ struct Audit {
     ConstatAudit sensFragments;
     ConstatAudit motsHunspellIntrouvables;
     ConstatAudit pairesAntonymes;
+    // Articles by where their definition comes from.
+    std::size_t definisLittre = 0, definisVocalia = 0, sansDefinition = 0, communes = 0;
     // The Littré's index names whose article this edition lacks, by whether
     // the spelling dictionary knows the word, and how many now have an
     // article all the same (from the other sources).

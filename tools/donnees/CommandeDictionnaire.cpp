@@ -1,5 +1,6 @@
 // vocalia-donnees dictionnaire --sortie DIR [--sans-enrichissement]
 //                              [--communes FICHIER.json | --sans-communes] [--paires-antonymes FICHIER.tsv]
+//                              [--definitions DOSSIER]
 // Builds the main dictionary (PWJTHSYUHEKE) and the inflected-form index
 // (KLSPDOEKXHEFD) from the Littré and the complementary sources, and the
 // headwords' commonness figures beside them (frequences.txt). Progress goes
@@ -27,6 +28,7 @@
 #include "tools/donnees/CategoriesHunspell.h"
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
+#include "tools/donnees/EtapeDefinitions.h"
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/Frequences.h"
 #include "tools/donnees/GraphieModerne.h"
@@ -45,6 +47,7 @@ struct Options {
     bool enrichir = true;
     SourcesEnrichissement sources;
     SourcesAntonymes antonymes;
+    std::string definitions = DOSSIER_DEFINITIONS;
 };
 
 bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
@@ -57,6 +60,7 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
         else if (argument == "--sans-communes") options.sources.communes.clear();
         else if (argument == "--sans-enrichissement") options.enrichir = false;
         else if (argument == "--paires-antonymes" && suivant) options.antonymes.listePaires = arguments[++i];
+        else if (argument == "--definitions" && suivant) options.definitions = arguments[++i];
         else return false;
     }
     return !options.sortie.empty();
@@ -161,7 +165,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     if (!LireOptions(arguments, options)) {
         std::fprintf(stderr, "usage: vocalia-donnees dictionnaire --sortie DOSSIER "
                              "[--sans-enrichissement] [--communes FICHIER.json | --sans-communes] "
-                             "[--paires-antonymes FICHIER.tsv]\n");
+                             "[--paires-antonymes FICHIER.tsv] [--definitions DOSSIER]\n");
         return 2;
     }
     std::vector<Article> articles;
@@ -210,6 +214,11 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
     const BilanLignesCategorie lignes = OrdonnerLignesCategorie(articles, lectures, emplois);
     OrdonnerHomographes(articles, lectures, emplois);
     const std::size_t renvois = PlacerRenvois(articles, renvoisSuivis);
+    // Last, on the final order: today's meanings open their word.
+    BilanDefinitions definitions;
+    if (!AjouterDefinitionsVocalia(options.definitions, articles, lectures, definitions)) return 1;
+    if (definitions.completes + definitions.devantLittre + definitions.nouveaux > 0)
+        bilan.versions += (bilan.versions.empty() ? "" : ", ") + std::string(MARQUE_DEFINITIONS_VOCALIA);
     const std::size_t rupture = PremiereRuptureOrdre(articles);
     if (rupture != articles.size()) {
         std::fprintf(stderr, "ERREUR : ordre rompu \xC3\xA0 l'article %zu\n", rupture);
@@ -224,6 +233,7 @@ int CommandeDictionnaire(const std::vector<std::string>& arguments) {
         return 1;
     }
     Rapporter(articles, articlesLittre, bilan, antonymes, Cp1252VersUtf8(etiquette));
+    std::printf("%s", TexteBilanDefinitions(definitions).c_str());
     std::printf("%s", TexteBilanGraphies(graphies).c_str());
     std::printf("%s", TexteBilanGraphiesTexte(graphiesTexte).c_str());
     std::printf("  renvois suivis          %zu\n", renvois);

@@ -4,6 +4,8 @@
 
 #include "tools/donnees/Flexions.h"
 
+const char* const DebutSensSynonymesSeuls = "Seuls des synonymes de ce mot sont connus : ";
+
 namespace {
 
 bool Minuscule(unsigned char c) {
@@ -32,7 +34,7 @@ Article ArticleMotModerne(const std::string& mot, const std::string& categorie, 
         for (std::size_t k = 0; k < synonymes.size() && k < SynonymesDansLeSens; ++k)
             premiers += (premiers.empty() ? "" : ", ") + synonymes[k];
     }
-    article.sens.push_back(Sens{"Seuls des synonymes de ce mot sont connus : " + premiers + ".", {}});
+    article.sens.push_back(Sens{DebutSensSynonymesSeuls + premiers + ".", {}});
     article.synonymes = TexteSynonymes(groupes);
     return article;
 }

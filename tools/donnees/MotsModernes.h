@@ -14,6 +14,8 @@ class TableFlexions;
 // The attribute key the Littré articles give a noun's gender under.
 inline constexpr const char* CleGenre = "1genre";
 inline constexpr std::size_t SynonymesDansLeSens = 3;
+// The start of that one sense; the synonyms it names follow.
+extern const char* const DebutSensSynonymesSeuls;
 
 // `genre` is put in the attributes when not empty. The sense lists the first
 // synonyms of the first group.
