@@ -8,8 +8,12 @@
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/ModelesDialogues.h"
+#include "shell/MotDeLaSelection.h"
+#include "shell/RechercheTolerante.h"
 #include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
+#include "shell/VerbeDeLaSaisie.h"
+#include "shell/VoisinageSaisie.h"
 #include "text/Transformations.h"
 
 namespace {
@@ -33,6 +37,7 @@ DialogueThesaurus::DialogueThesaurus() : Dialogue(ModeleThesaurus()) { AssocierC
 
 void DialogueThesaurus::AssocierCommandes() {
     Associer(IDC_RECHERCHER, Notification::Clic, [this] { Rechercher(); });
+    Associer(IDC_MOT, Notification::TexteChange, [this] { SuivreLaSaisie(); });
     Associer(IDC_LISTE, Notification::SelectionChangee, [this] { ChoisirDansListe(); });
     Associer(IDC_RECULER, Notification::Clic, [this] { Reculer(); });
     Associer(IDC_AVANCER, Notification::Clic, [this] { Avancer(); });
@@ -72,6 +77,7 @@ bool DialogueThesaurus::OnInitDialog() {
     SousClasser(IDC_DEFINITION, editionDefinition_);
     editionDefinition_.DefinirProprietaire(this);
     DonnerFocus(IDC_MOT);
+    ExecuterDemande(demandeDemarrage_);
     return false;  // the focus is set
 }
 
@@ -215,7 +221,50 @@ void DialogueThesaurus::Rechercher() {
         return;
     }
     const std::optional<std::vector<std::string>> lemmes = Lemmes(mot);
-    if (lemmes && !lemmes->empty()) AfficherMot(lemmes->front());
+    if (lemmes && !lemmes->empty() && AfficherMot(lemmes->front())) return;
+    AfficherMotTolerant(mot);
+}
+
+bool DialogueThesaurus::AfficherMotTolerant(const std::string& saisie) {
+    const std::vector<MotAffiche> trouves = RechercherTolerant(saisie, Options().TypesExclus);
+    if (trouves.empty()) return false;
+    const std::string mot = trouves.front().mot;
+    if (!AfficherMot(mot)) return false;
+    MettreMotDansLaBoite(mot);
+    AfficherFenetreDictionnaire(mot);
+    AjouterHistorique(mot);
+    return true;
+}
+
+// Only the dictionary list follows the typing: the history and the results
+// of a search stay until the user asks for something else. The article
+// shown does not change before Enter or a click.
+void DialogueThesaurus::SuivreLaSaisie() {
+    if (mode_ != ModeListe::Dictionnaire) return;
+    MettreAJourDonnees(true);
+    const FenetreListe fenetre = FenetreDeLaSaisie(texteMot_, MOTS_APRES, MOTS_AVANT);
+    AfficherListe(fenetre.mots, fenetre.selection);
+}
+
+void DialogueThesaurus::ExecuterDemande(const DemandeRecherche& demande) {
+    std::string mot;
+    switch (demande.type) {
+        case DemandeRecherche::Type::Aucune: return;
+        case DemandeRecherche::Type::Mot: mot = demande.mot; break;
+        case DemandeRecherche::Type::Selection: {
+            InterfaceUtilisateur* interface = InterfaceCourante();
+            mot = MotDeLaSelection(interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
+            if (mot.empty()) return;  // nothing selected: the window only shows itself
+            break;
+        }
+    }
+    MettreMotDansLaBoite(mot);
+    Rechercher();
+}
+
+void DialogueThesaurus::RecevoirDemande(const DemandeRecherche& demande) {
+    Relever();
+    ExecuterDemande(demande);
 }
 
 void DialogueThesaurus::ChoisirDansListe() {
@@ -272,11 +321,11 @@ void DialogueThesaurus::ChercherPleinTexte() {
 
 // ChercherApproches is in ChercherApproches.cpp.
 
-// The verb whose articles are shown, which is what enabled the button: the
-// word box may still hold an inflected form ("aimons" shows "aimer").
+// The verb typed comes first: the button is enabled at start-up, before
+// anything is shown.
 void DialogueThesaurus::MontrerConjugaison() {
     MettreAJourDonnees(true);
-    ZephJugaison(motChoisi_);
+    ZephJugaison(VerbeDeLaSaisie(texteMot_, motChoisi_));
 }
 
 void DialogueThesaurus::MontrerAide() {
