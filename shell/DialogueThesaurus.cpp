@@ -123,7 +123,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
         texteDefinition_.clear();
         texteMotChoisi_.clear();
         MettreAJourDonnees(false);
-        Activer(IDC_CONJUGAISON, false);
+        DefinirEtatConjugaison(false);
         return true;
     }
     std::vector<Article> articles = TrouverArticles(mot);
@@ -131,7 +131,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
     const OptionsFiltre options = Options();
     articles = FiltrerArticles(articles, options.TypesExclus);
     if (articles.empty()) {
-        Activer(IDC_CONJUGAISON, false);
+        DefinirEtatConjugaison(false);
         return false;
     }
     const TexteRendu rendu = TexteDuMot(articles, options);
@@ -139,7 +139,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
     texteDefinition_ = rendu.texte;
     texteMotChoisi_ = mot;
     MettreAJourDonnees(false);
-    Activer(IDC_CONJUGAISON, rendu.verbe);
+    DefinirEtatConjugaison(rendu.verbe);
     return true;
 }
 
@@ -152,7 +152,7 @@ void DialogueThesaurus::AfficherMotChoisi() {
     texteDefinition_ = rendu.texte;
     texteMotChoisi_ = motChoisi_;
     MettreAJourDonnees(false);
-    Activer(IDC_CONJUGAISON, rendu.verbe);
+    DefinirEtatConjugaison(rendu.verbe);
 }
 
 bool DialogueThesaurus::AfficherListe(const std::vector<std::string>& mots, int selection) {
@@ -236,12 +236,19 @@ bool DialogueThesaurus::AfficherMotTolerant(const std::string& saisie) {
     return true;
 }
 
-// Only the dictionary list follows the typing: the history and the results
-// of a search stay until the user asks for something else. The article
-// shown does not change before Enter or a click.
+void DialogueThesaurus::DefinirEtatConjugaison(bool verbeAffiche) {
+    verbeAffiche_ = verbeAffiche;
+    Activer(IDC_CONJUGAISON, verbeAffiche);
+}
+
+// A verb typed can be conjugated at once, whatever is shown. Only the
+// dictionary list follows the typing: the history and the results of a
+// search stay until the user asks for something else. The article shown
+// does not change before Enter or a click.
 void DialogueThesaurus::SuivreLaSaisie() {
-    if (mode_ != ModeListe::Dictionnaire) return;
     MettreAJourDonnees(true);
+    Activer(IDC_CONJUGAISON, verbeAffiche_ || SaisieDonneUnVerbe(texteMot_));
+    if (mode_ != ModeListe::Dictionnaire) return;
     const FenetreListe fenetre = FenetreDeLaSaisie(texteMot_, MOTS_APRES, MOTS_AVANT);
     AfficherListe(fenetre.mots, fenetre.selection);
 }

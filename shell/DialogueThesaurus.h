@@ -73,6 +73,8 @@ private:
     void MettreMotDansLaBoite(const std::string& mot);
     void ActiverControles();
     void ExecuterDemande(const DemandeRecherche& demande);
+    // "conjugaison" as the last display leaves it: enabled exactly for a verb.
+    void DefinirEtatConjugaison(bool verbeAffiche);
 
     std::vector<std::string> historique_;
     int indexHistorique_ = -1;
@@ -95,4 +97,5 @@ private:
     // Made on the first approximate search, released with the window.
     RechercheApproches approches_;
     DemandeRecherche demandeDemarrage_;
+    bool verbeAffiche_ = true;  // enabled at start-up, before anything is shown
 };

@@ -10,19 +10,27 @@
 namespace {
 bool AUnArticleVerbe(const std::string& mot) {
     if (mot.empty()) return false;
-    std::vector<Article> articles = TrouverArticles(mot);
-    if (articles.empty()) articles = TrouverArticlesSequentiel(mot);
-    for (const Article& article : articles)
+    // No sequential fallback: this runs at every key typed.
+    for (const Article& article : TrouverArticles(mot))
         if (EstVerbe(article)) return true;
     return false;
 }
-}  // namespace
 
-std::string VerbeDeLaSaisie(const std::string& saisie, const std::string& motAffiche) {
+
+// The verb the box's text is, or is a form of; empty when none.
+std::string VerbeTape(const std::string& saisie) {
     if (AUnArticleVerbe(saisie)) return saisie;
     if (const std::optional<std::vector<std::string>> lemmes = Lemmes(saisie))
         for (const std::string& lemme : *lemmes)
             if (AUnArticleVerbe(lemme)) return lemme;
+    return {};
+}
+}  // namespace
+
+std::string VerbeDeLaSaisie(const std::string& saisie, const std::string& motAffiche) {
+    if (std::string verbe = VerbeTape(saisie); !verbe.empty()) return verbe;
     if (AUnArticleVerbe(motAffiche)) return motAffiche;
     return saisie;
 }
+
+bool SaisieDonneUnVerbe(const std::string& saisie) { return !VerbeTape(saisie).empty(); }

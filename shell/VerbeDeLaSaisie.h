@@ -7,3 +7,6 @@
 // (`motAffiche`), if it is one; otherwise the box's text as it stands, so
 // that the warning names what was typed ("Aimer" at start-up).
 std::string VerbeDeLaSaisie(const std::string& saisie, const std::string& motAffiche);
+
+// True when the box's text is a verb or an inflected form of one.
+bool SaisieDonneUnVerbe(const std::string& saisie);

@@ -99,6 +99,26 @@ TEST_F(Saisie, LeVerbeAConjuguer) {
         EXPECT_EQ(VerbeDeLaSaisie(c.saisie, c.affiche), c.verbe) << "[" << c.saisie << "] [" << c.affiche << "]";
 }
 
+// The button follows the displays as before, and a verb typed enables it at once.
+TEST_F(Saisie, UnVerbeTapeActiveConjugaison) {
+    Ouvrir();
+    EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));  // at start-up
+    Chercher("maison");
+    EXPECT_FALSE(fenetre->EstActif(IDC_CONJUGAISON));
+    fenetre->Saisir(IDC_MOT, "finis");
+    EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));
+    fenetre->Saisir(IDC_MOT, "pomme");
+    EXPECT_FALSE(fenetre->EstActif(IDC_CONJUGAISON));
+    Chercher("aimer");
+    fenetre->Saisir(IDC_MOT, "pomme");
+    EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));  // the verb shown
+    Chercher("xqzw");
+    EXPECT_FALSE(fenetre->EstActif(IDC_CONJUGAISON));
+    fenetre->Cliquer(IDC_HISTORIQUE);
+    fenetre->Saisir(IDC_MOT, "aimons");  // in any list mode
+    EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));
+}
+
 // --- the forgiving lookup of "rechercher" ---
 
 TEST_F(Saisie, RechercherPardonneCeQueLesGensTapent) {
