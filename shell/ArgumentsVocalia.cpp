@@ -84,6 +84,19 @@ const char* TexteAideVocalia() {
 
 std::string TexteVersionVocalia() { return std::string("vocalia ") + VOCALIA_VERSION + "\n"; }
 
+std::string NomPriseFenetre(const char* afficheurWayland, const char* afficheurX) {
+    const char* afficheur = afficheurWayland && *afficheurWayland ? afficheurWayland : afficheurX;
+    std::string nom = "fenetre";
+    if (!afficheur || !*afficheur) return nom;
+    nom += '-';
+    for (const char* c = afficheur; *c; ++c) {
+        const bool sur = (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') || (*c >= '0' && *c <= '9') || *c == '.' ||
+                         *c == '-';
+        nom += sur ? *c : '_';
+    }
+    return nom;
+}
+
 std::string EncoderDemande(const DemandeRecherche& demande) {
     switch (demande.type) {
         case DemandeRecherche::Type::Aucune: return ENTETE_FENETRE;

@@ -29,6 +29,12 @@ bool LireArgumentsVocalia(const std::vector<std::string>& arguments, ArgumentsVo
 const char* TexteAideVocalia();
 std::string TexteVersionVocalia();
 
+// The name of the socket the window listens on in the private folder: one
+// window per user and per display ("fenetre-_0" for DISPLAY=:0; the Wayland
+// display first), so that two sessions of one user keep a window each.
+// Characters other than letters, digits, '.' and '-' become '_'.
+std::string NomPriseFenetre(const char* afficheurWayland, const char* afficheurX);
+
 // The request as the bytes sent to the running window, and back; nullopt
 // for bytes that are no request.
 std::string EncoderDemande(const DemandeRecherche& demande);

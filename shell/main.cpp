@@ -1,6 +1,7 @@
 // Vocalia: the desktop dictionary. One modal window per user; the process
 // ends with it. A later `vocalia MOT` hands its word to that window and exits.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,13 @@ namespace {
 // Windows-1252 bytes; the byte before the colon is a no-break space.
 const char* const MESSAGE_ECHEC_INITIALISATION = "Erreur irr\xE9" "cup\xE9rable\xA0: l'initialisation MFC a \xE9" "chou\xE9\n";
 constexpr int CODE_USAGE = 2;
-constexpr const char* NOM_PRISE_FENETRE = "fenetre";
 
-// Where the running window listens, in the user's private folder; empty
-// when there is none (each window then runs alone).
+// Where the running window of this display listens, in the user's private
+// folder; empty when there is none (each window then runs alone).
 std::string CheminPriseFenetre() {
     const std::string dossier = DossierPrive();
-    return dossier.empty() ? std::string() : dossier + NOM_PRISE_FENETRE;
+    if (dossier.empty()) return {};
+    return dossier + NomPriseFenetre(std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
 }
 
 // What the terminal answers without a window; -1 when the window is wanted.

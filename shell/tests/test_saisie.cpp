@@ -353,6 +353,15 @@ TEST(ArgumentsVocalia, TableDesLignes) {
     EXPECT_EQ(TexteVersionVocalia().rfind("vocalia ", 0), 0u);
 }
 
+TEST(ArgumentsVocalia, UnePriseParAfficheur) {
+    EXPECT_EQ(NomPriseFenetre(nullptr, nullptr), "fenetre");
+    EXPECT_EQ(NomPriseFenetre("", ""), "fenetre");
+    EXPECT_EQ(NomPriseFenetre(nullptr, ":0"), "fenetre-_0");
+    EXPECT_EQ(NomPriseFenetre("", "localhost:10.0"), "fenetre-localhost_10.0");
+    EXPECT_EQ(NomPriseFenetre("wayland-0", ":1"), "fenetre-wayland-0");
+    EXPECT_EQ(NomPriseFenetre(nullptr, "../../x y"), "fenetre-.._.._x_y");
+}
+
 TEST(ArgumentsVocalia, LaDemandeTransmiseSeRelitALIdentique) {
     using Type = DemandeRecherche::Type;
     for (const DemandeRecherche& d : std::vector<DemandeRecherche>{
