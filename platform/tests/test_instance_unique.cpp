@@ -6,6 +6,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -30,13 +31,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(dossier); }
 
-    // The sender runs beside the listener, which waits for it as the window's loop does.
+    // The sender runs beside the listener, which reads whenever its socket
+    // is readable, as the window's loop does, until the sender is done (a
+    // probe left by a refused Ecouter may come first and is no request).
     static std::vector<std::string> Recevoir(InstanceUnique& ecoute, const std::string& chemin,
                                              const std::string& message, Transmission& transmission) {
         auto envoi = std::async(std::launch::async, [&] { return TransmettreDemande(chemin, message); });
-        pollfd p{ecoute.Descripteur(), POLLIN, 0};
         std::vector<std::string> recues;
-        if (::poll(&p, 1, 5000) == 1) recues = ecoute.Recevoir();
+        while (envoi.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            pollfd p{ecoute.Descripteur(), POLLIN, 0};
+            if (::poll(&p, 1, 100) != 1) continue;
+            for (std::string& demande : ecoute.Recevoir()) recues.push_back(std::move(demande));
+        }
         transmission = envoi.get();
         return recues;
     }
