@@ -1,5 +1,7 @@
 #include "shell/DialogueThesaurus.h"
 
+#include <utility>
+
 #include "conjugation/Conjugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
@@ -77,7 +79,8 @@ bool DialogueThesaurus::OnInitDialog() {
     SousClasser(IDC_DEFINITION, editionDefinition_);
     editionDefinition_.DefinirProprietaire(this);
     DonnerFocus(IDC_MOT);
-    ExecuterDemande(demandeDemarrage_);
+    // Once: a window initialised again must not go back to it.
+    ExecuterDemande(std::exchange(demandeDemarrage_, DemandeRecherche{}));
     return false;  // the focus is set
 }
 
@@ -253,25 +256,34 @@ void DialogueThesaurus::SuivreLaSaisie() {
     AfficherListe(fenetre.mots, fenetre.selection);
 }
 
-void DialogueThesaurus::ExecuterDemande(const DemandeRecherche& demande) {
-    std::string mot;
+std::string DialogueThesaurus::MotDeLaDemande(const DemandeRecherche& demande) const {
     switch (demande.type) {
-        case DemandeRecherche::Type::Aucune: return;
-        case DemandeRecherche::Type::Mot: mot = demande.mot; break;
+        case DemandeRecherche::Type::Aucune: return {};
+        case DemandeRecherche::Type::Mot: return demande.mot;
         case DemandeRecherche::Type::Selection: {
             InterfaceUtilisateur* interface = InterfaceCourante();
-            mot = MotDeLaSelection(interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
-            if (mot.empty()) return;  // nothing selected: the window only shows itself
-            break;
+            return MotDeLaSelection(interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
         }
     }
+    return {};
+}
+
+// Nothing selected, or the window alone asked for: it only shows itself.
+void DialogueThesaurus::ExecuterDemande(const DemandeRecherche& demande) {
+    const std::string mot = MotDeLaDemande(demande);
+    if (mot.empty()) return;
     MettreMotDansLaBoite(mot);
     Rechercher();
 }
 
+// The selection is read before the window comes forward: the focus given to
+// the word box selects its text, which then becomes the selection.
 void DialogueThesaurus::RecevoirDemande(const DemandeRecherche& demande) {
+    const std::string mot = MotDeLaDemande(demande);
     Relever();
-    ExecuterDemande(demande);
+    if (mot.empty()) return;
+    MettreMotDansLaBoite(mot);
+    Rechercher();
 }
 
 void DialogueThesaurus::ChoisirDansListe() {

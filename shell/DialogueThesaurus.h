@@ -73,6 +73,8 @@ private:
     void MettreMotDansLaBoite(const std::string& mot);
     void ActiverControles();
     void ExecuterDemande(const DemandeRecherche& demande);
+    // The word a request asks for (the selection's, for --selection); empty for none.
+    std::string MotDeLaDemande(const DemandeRecherche& demande) const;
     // "conjugaison" as the last display leaves it: enabled exactly for a verb.
     void DefinirEtatConjugaison(bool verbeAffiche);
 

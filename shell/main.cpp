@@ -46,9 +46,12 @@ int RepondreSansFenetre(const std::vector<std::string>& arguments, ArgumentsVoca
     return -1;
 }
 
+// The socket is read at once, so that the sender is answered; the lookup
+// runs after, from the loop, where reading the selection can wait on it.
 void RecevoirDemandes(InstanceUnique& instance, DialogueThesaurus& dialogue) {
     for (const std::string& message : instance.Recevoir())
-        if (const std::optional<DemandeRecherche> demande = DecoderDemande(message)) dialogue.RecevoirDemande(*demande);
+        if (const std::optional<DemandeRecherche> demande = DecoderDemande(message))
+            Differer([&dialogue, d = *demande] { dialogue.RecevoirDemande(d); });
 }
 }  // namespace
 

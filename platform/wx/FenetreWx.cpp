@@ -417,10 +417,10 @@ void FenetreWx::PremierPlan(bool auDessus) {
     dialog_->SetWindowStyleFlag(auDessus ? (style | wxSTAY_ON_TOP) : (style & ~wxSTAY_ON_TOP));
 }
 
-// Window managers that prevent focus stealing may only flag the window instead.
+// Window managers that prevent focus stealing may only flag the window
+// instead. No Show(): on a dialog already shown it initialises it again.
 void FenetreWx::Relever() {
     if (dialog_->IsIconized()) dialog_->Iconize(false);
-    dialog_->Show();
     dialog_->Raise();
     dialog_->SetFocus();
     if (!dialog_->IsActive()) dialog_->RequestUserAttention();

@@ -79,6 +79,10 @@ std::string InterfaceWx::TexteSelectionne() {
     return SansTexte(primaire) ? TextePressePapiers(false) : primaire;
 }
 
+void Differer(std::function<void()> action) {
+    if (wxTheApp) wxTheApp->CallAfter(std::move(action));
+}
+
 class SurveillanceDescripteur::Gestionnaire : public wxEventLoopSourceHandler {
 public:
     explicit Gestionnaire(std::function<void()> lecteur) : lecteur_(std::move(lecteur)) {}

@@ -20,6 +20,11 @@ public:
     std::string TexteSelectionne() override;
 };
 
+// Runs `action` from the toolkit's event loop once the current event is
+// done: for work that must not run inside a descriptor's callback (reading
+// the selection waits on the loop itself).
+void Differer(std::function<void()> action);
+
 // Calls `lecteur` on the toolkit's thread whenever `descripteur` can be
 // read, in the main loop and in every modal one, until the object ends.
 class SurveillanceDescripteur {
