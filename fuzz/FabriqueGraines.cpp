@@ -13,7 +13,7 @@
 #include "data/FluxBalise.h"
 #include "data/IndexFlexions.h"
 #include "data/tests/ContenuEssais.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 namespace fs = std::filesystem;
 

@@ -2,20 +2,20 @@
 
 #include <utility>
 
-#include "conjugation/Conjugaison.h"
+#include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
 #include "platform/dialogue/EchangeDonnees.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
+#include "rendu/RechercheTolerante.h"
+#include "rendu/RenduArticle.h"
+#include "rendu/VoisinageSaisie.h"
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/ModelesDialogues.h"
 #include "shell/MotDeLaSelection.h"
-#include "shell/RechercheTolerante.h"
-#include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "shell/VerbeDeLaSaisie.h"
-#include "shell/VoisinageSaisie.h"
 #include "text/Transformations.h"
 
 namespace {

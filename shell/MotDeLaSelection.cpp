@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/RechercheTolerante.h"
+#include "rendu/RechercheTolerante.h"
 
 namespace {
 bool EstSeparateur(char c) { return c == ' ' || c == '\t' || c == '\xA0'; }

@@ -3,7 +3,7 @@
 // selection often carries the rest of its sentence. Windows-1252 text.
 #include <string>
 
-#include "shell/OptionsFiltre.h"
+#include "rendu/OptionsFiltre.h"
 
 inline constexpr std::size_t MOTS_LOCUTION_MAX = 5;
 

@@ -5,7 +5,7 @@
 
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
-#include "shell/RenduArticle.h"
+#include "rendu/RenduArticle.h"
 
 namespace {
 bool AUnArticleVerbe(const std::string& mot) {

@@ -10,13 +10,13 @@
 
 #include "data/Dictionnaire.h"
 #include "platform/dialogue/SansEcran.h"
+#include "rendu/RenduArticle.h"
+#include "rendu/VoisinageSaisie.h"
 #include "shell/ArgumentsVocalia.h"
 #include "shell/DialogueThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/MotDeLaSelection.h"
-#include "shell/RenduArticle.h"
 #include "shell/VerbeDeLaSaisie.h"
-#include "shell/VoisinageSaisie.h"
 #include "shell/tests/Fixture.h"
 
 namespace {

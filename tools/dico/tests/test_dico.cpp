@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "rendu/RechercheTolerante.h"
 #include "shell/tests/Fixture.h"
 #include "tools/dico/ArgumentsDico.h"
 #include "tools/dico/CommandeDico.h"
 #include "tools/dico/MiseEnPage.h"
-#include "shell/RechercheTolerante.h"
 
 namespace {
 
