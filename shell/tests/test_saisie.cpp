@@ -171,6 +171,21 @@ TEST_F(Saisie, LesRecherchesDeLaFenetreRestentLesPremieres) {
     EXPECT_EQ(dialogue->Historique(), (std::vector<std::string>{"finir"}));
 }
 
+// An empty word still clears the pane, leaves the list as the typing left it
+// and goes into the history like any other word.
+TEST_F(Saisie, UnMotVideVideLePanneauEtEntreDansLHistorique) {
+    Ouvrir();
+    Chercher("chat");
+    fenetre->Saisir(IDC_MOT, "");
+    const std::vector<std::string> liste = dialogue->ContenuListe();
+    fenetre->Cliquer(IDC_RECHERCHER);
+    EXPECT_EQ(Panneau(), "");
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "");
+    EXPECT_EQ(dialogue->ContenuListe(), liste);
+    EXPECT_EQ(dialogue->Historique(), (std::vector<std::string>{"chat", ""}));
+    EXPECT_FALSE(fenetre->EstActif(IDC_CONJUGAISON));
+}
+
 // --- the list that follows the typing ---
 
 TEST_F(Saisie, LaListeSuitLaFrappeSansChangerLArticle) {
