@@ -18,10 +18,10 @@ set(niveaux
   # nothing of ours
   vocalia_platform 0
   vocalia_text 0
-  vocalia_dialogue 0
   # the resource pipeline and the dictionary; the window toolkit's dialog layer
   vocalia_data 1
-  vocalia_wx 1
+  vocalia_dialogue 1
+  vocalia_wx 2
   # the key index; the rendering of articles and filters
   vocalia_index 2
   vocalia_rendu 2
@@ -44,6 +44,7 @@ set(niveaux
   vocalia_script 7
   vocalia_dico 7
   vocalia_fuzz_commun 0
+  vocalia_fuzz_rejouer 0
   vocalia_fuzz_donnees 9
   vocalia_donnees_littre 7
   vocalia_donnees_conjugaisons 7

@@ -15,6 +15,7 @@
 #include "data/Ressources.h"
 #include "database/ConnexionBase.h"
 #include "database/IndexeurSecDB.h"
+#include "platform/RemplacementFichier.h"
 #include "platform/RessourcesEmbarquees.h"
 #include "text/FichiersTexte.h"
 #include "text/Trace.h"
@@ -84,14 +85,9 @@ bool CopieConforme(const std::string& chemin) {
 // starting at the same moment never sees a half-written database, and a
 // link planted at the name is replaced, never written through.
 bool ExtraireSansRisque(const std::string& chemin) {
-    std::string provisoire = chemin + ".XXXXXX";
-    const int descripteur = mkstemp(provisoire.data());
-    if (descripteur < 0) return false;
-    close(descripteur);
-    if (ExtraireRessource(RESSOURCE_CONJUGAISONS, provisoire) && std::rename(provisoire.c_str(), chemin.c_str()) == 0)
-        return true;
-    std::remove(provisoire.c_str());
-    return false;
+    return RemplacerFichier(chemin, [](const std::string& provisoire) {
+        return ExtraireRessource(RESSOURCE_CONJUGAISONS, provisoire);
+    });
 }
 
 // zlib's one-shot inflate into the fixed capacity. `longueur` keeps the

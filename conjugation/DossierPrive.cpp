@@ -1,12 +1,12 @@
 #include "conjugation/DossierPrive.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/DossiersXdg.h"
 #include "text/FichiersTexte.h"
 
 namespace {
@@ -27,18 +27,6 @@ bool CreerDossiers(const std::string& chemin) {
     }
 }
 
-std::string DossierCache() {
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    if (EstAbsolu(cache)) return SansBarreFinale(cache);
-    const char* maison = std::getenv("HOME");
-    if (!EstAbsolu(maison)) {
-        const passwd* utilisateur = getpwuid(geteuid());
-        maison = utilisateur ? utilisateur->pw_dir : nullptr;
-    }
-    if (!EstAbsolu(maison)) return std::string();
-    return SansBarreFinale(maison) + "/.cache";
-}
-
 }  // namespace
 
 bool EstDossierSur(const std::string& chemin) {
@@ -50,7 +38,7 @@ bool EstDossierSur(const std::string& chemin) {
 std::string DossierPrive() {
     const char* execution = std::getenv("XDG_RUNTIME_DIR");
     const std::string base =
-        EstAbsolu(execution) && EstDossierSur(SansBarreFinale(execution)) ? SansBarreFinale(execution) : DossierCache();
+        EstAbsolu(execution) && EstDossierSur(SansBarreFinale(execution)) ? SansBarreFinale(execution) : DossierXdg("XDG_CACHE_HOME", ".cache");
     if (!base.empty()) {
         const std::string dossier = (base == "/" ? "" : base) + "/" + NOM_DOSSIER_PRIVE;
         if (CreerDossiers(dossier)) return EstDossierSur(dossier) ? dossier + "/" : std::string();

@@ -3,13 +3,27 @@
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
+#include <vector>
 
+#include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
 
 namespace {
 
 // Constant-initialised, so the first Trace of two threads cannot race on its creation.
 std::mutex verrouTrace;
+PuitsTrace puitsTrace = PuitsTrace::SortieStandard;  // guarded by verrouTrace
+
+std::string Formater(const char* format, std::va_list arguments) {
+    std::va_list copie;
+    va_copy(copie, arguments);
+    const int longueur = std::vsnprintf(nullptr, 0, format, copie);
+    va_end(copie);
+    if (longueur <= 0) return std::string();
+    std::vector<char> tampon(static_cast<std::size_t>(longueur) + 1);
+    std::vsnprintf(tampon.data(), tampon.size(), format, arguments);
+    return std::string(tampon.data(), static_cast<std::size_t>(longueur));
+}
 
 std::map<std::string, std::string>& TableOptionsTrace() {
     static std::map<std::string, std::string> table;
@@ -21,15 +35,24 @@ std::map<std::string, std::string>& TableOptionsTrace() {
 int Trace(const char* format, ...) {
     std::va_list arguments;
     va_start(arguments, format);
-    int ecrits;
-    {
-        std::lock_guard<std::mutex> verrou(verrouTrace);
-        ecrits = std::vprintf(format, arguments);
-        // Flushed line by line so that diagnostics survive a crash that follows them.
-        std::fflush(stdout);
-    }
+    const std::string ligne = Formater(format, arguments);
     va_end(arguments);
-    return ecrits;
+    const std::string utf8 = Cp1252VersUtf8(ligne);
+    std::lock_guard<std::mutex> verrou(verrouTrace);
+    std::FILE* flux = puitsTrace == PuitsTrace::SortieStandard ? stdout
+                      : puitsTrace == PuitsTrace::SortieErreur ? stderr
+                                                               : nullptr;
+    if (flux) {
+        std::fwrite(utf8.data(), 1, utf8.size(), flux);
+        // Flushed line by line so that diagnostics survive a crash that follows them.
+        std::fflush(flux);
+    }
+    return static_cast<int>(ligne.size());
+}
+
+void ChoisirPuitsTrace(PuitsTrace puits) {
+    std::lock_guard<std::mutex> verrou(verrouTrace);
+    puitsTrace = puits;
 }
 
 void ChargeOptionsTraceDepuis(const std::string& fichier) {

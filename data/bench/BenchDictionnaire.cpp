@@ -21,6 +21,7 @@
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
 #include "text/OrdreFrancais.h"
+#include "text/Trace.h"
 
 namespace {
 
@@ -192,15 +193,9 @@ long PicMemoireKo() {
 // The search traces every matching definition: keep that off the figures.
 template <typename F>
 auto SansSortieStandard(F&& action) {
-    std::fflush(stdout);
-    const int sauvegarde = dup(1);
-    const int nul = open("/dev/null", O_WRONLY);
-    dup2(nul, 1);
+    ChoisirPuitsTrace(PuitsTrace::Aucun);
     auto resultat = action();
-    std::fflush(stdout);
-    dup2(sauvegarde, 1);
-    close(nul);
-    close(sauvegarde);
+    ChoisirPuitsTrace(PuitsTrace::SortieStandard);
     return resultat;
 }
 

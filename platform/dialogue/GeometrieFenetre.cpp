@@ -8,17 +8,15 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/DossiersXdg.h"
+#include "platform/RemplacementFichier.h"
+
 namespace {
 // Larger files are not ours: they are not read.
 constexpr std::uintmax_t TAILLE_MAX_FICHIER = 256;
 // Beyond these a value can only come from a damaged file.
 constexpr int COORDONNEE_MAX = 100000;
 constexpr int TAILLE_MAX = 100000;
-
-std::string Variable(const char* nom) {
-    const char* valeur = std::getenv(nom);
-    return valeur ? std::string(valeur) : std::string();
-}
 
 // One line: the keyword, then exactly two integers within bounds.
 bool LireLigne(std::istream& entree, const char* motCle, int minimum, int maximum, int& a, int& b) {
@@ -36,12 +34,9 @@ bool LireLigne(std::istream& entree, const char* motCle, int minimum, int maximu
 }  // namespace
 
 std::string DossierConfiguration() {
-    const std::string xdg = Variable("XDG_CONFIG_HOME");
-    // The XDG rules ignore a relative path.
-    if (!xdg.empty() && xdg[0] == '/') return xdg + "/vocalia";
-    const std::string maison = Variable("HOME");
-    if (!maison.empty()) return maison + "/.config/vocalia";
-    return {};
+    const std::string configuration = DossierXdg("XDG_CONFIG_HOME", ".config");
+    if (configuration.empty()) return {};
+    return (configuration == "/" ? std::string() : configuration) + "/vocalia";
 }
 
 std::string CheminGeometrie(const std::string& nom) {
@@ -66,11 +61,7 @@ bool EcrireGeometrie(const std::string& chemin, const GeometrieFenetre& g) {
     if (chemin.empty()) return false;
     std::error_code erreur;
     std::filesystem::create_directories(std::filesystem::path(chemin).parent_path(), erreur);
-    const std::string provisoire = chemin + ".part";
-    {
-        std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
-        fichier << "position " << g.x << ' ' << g.y << '\n' << "taille " << g.largeur << ' ' << g.hauteur << '\n';
-        if (!fichier) return false;
-    }
-    return std::rename(provisoire.c_str(), chemin.c_str()) == 0;
+    std::ostringstream texte;
+    texte << "position " << g.x << ' ' << g.y << '\n' << "taille " << g.largeur << ' ' << g.hauteur << '\n';
+    return RemplacerFichier(chemin, texte.str());
 }

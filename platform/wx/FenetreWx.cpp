@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include <wx/button.h>
@@ -17,6 +19,7 @@
 #include <wx/generic/stattextg.h>
 #include <wx/textctrl.h>
 
+#include "platform/RemplacementFichier.h"
 #include "platform/dialogue/Dialogue.h"
 #include "platform/dialogue/GeometrieFenetre.h"
 #include "platform/wx/TexteWx.h"
@@ -210,18 +213,15 @@ void FenetreWx::SonderTailles() const {
 #ifdef VOCALIA_SONDE_ESSAIS
     const char* fichier = std::getenv("VOCALIA_SONDE_TAILLES");
     if (!fichier || !*fichier) return;
-    const std::string temporaire = std::string(fichier) + ".tmp";
-    std::FILE* f = std::fopen(temporaire.c_str(), "wb");
-    if (!f) return;
     const wxSize client = dialog_->GetClientSize();
-    std::fprintf(f, "fenetre %d %d\n", client.GetWidth(), client.GetHeight());
+    std::string texte = "fenetre " + std::to_string(client.GetWidth()) + " " + std::to_string(client.GetHeight()) + "\n";
     for (const Ancre& a : ancres_) {
         if (a.id == ID_STATIQUE) continue;
         const wxRect r = a.fenetre->GetRect();
-        std::fprintf(f, "%d %d %d %d %d\n", a.id, r.x, r.y, r.width, r.height);
+        for (const int valeur : {a.id, r.x, r.y, r.width}) texte += std::to_string(valeur) + " ";
+        texte += std::to_string(r.height) + "\n";
     }
-    std::fclose(f);
-    std::rename(temporaire.c_str(), fichier);
+    RemplacerFichier(fichier, texte);
 #endif
 }
 
@@ -309,14 +309,9 @@ void FenetreWx::Sonder(int id) const {
     const Controle* c = Trouver(id);
     const char* fichier = std::getenv("VOCALIA_SONDE");
     if (!c || !fichier || !*fichier || !EstMultiligne(*c->modele)) return;
-    const std::string temporaire = std::string(fichier) + ".tmp";
-    std::FILE* f = std::fopen(temporaire.c_str(), "wb");
-    if (!f) return;
     const wxString valeur = static_cast<wxTextCtrl*>(c->fenetre)->GetValue();
     const wxScopedCharBuffer utf8 = valeur.utf8_str();  // points into `valeur`
-    std::fwrite(utf8.data(), 1, utf8.length(), f);
-    std::fclose(f);
-    std::rename(temporaire.c_str(), fichier);
+    RemplacerFichier(fichier, std::string_view(utf8.data(), utf8.length()));
 #endif
 }
 

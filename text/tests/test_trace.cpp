@@ -22,6 +22,19 @@ TEST(Trace, FormatPrintfSansRienAjouter) {
     EXPECT_EQ(ecrits2, 11);
 }
 
+TEST(Trace, LesLignesSortentEnUtf8VersLePuitsChoisi) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    Trace("Mot post\xE9rieur (%s)\n", "\x9C" "uvre");
+    ChoisirPuitsTrace(PuitsTrace::SortieErreur);
+    Trace("vers l'erreur\n");
+    ChoisirPuitsTrace(PuitsTrace::Aucun);
+    EXPECT_EQ(Trace("perdue %d\n", 1), 9);
+    ChoisirPuitsTrace(PuitsTrace::SortieStandard);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "vers l'erreur\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Mot post\xC3\xA9rieur (\xC5\x93uvre)\n");
+}
+
 TEST(Trace, LesLignesDeFilsDifferentsNeSeMelangentPas) {
     constexpr int NombreFils = 6;
     constexpr int LignesParFil = 300;

@@ -1,5 +1,4 @@
 // vocalia-dico: the dictionary in a terminal, for those who use sdcv or dict.
-#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -9,25 +8,10 @@
 #include <vector>
 
 #include "data/Dictionnaire.h"
+#include "text/Trace.h"
 #include "tools/dico/CommandeDico.h"
 
 namespace {
-
-// The libraries' diagnostic lines go to standard output, which is this
-// command's answer: they are dropped, or sent to standard error when
-// VOCALIA_TRACE is set. The answer goes through its own copy of the output.
-std::FILE* DetournerDiagnostics() {
-    std::fflush(stdout);
-    const int reponse = dup(STDOUT_FILENO);
-    if (reponse < 0) return stdout;
-    const int diagnostics = std::getenv("VOCALIA_TRACE") ? dup(STDERR_FILENO) : open("/dev/null", O_WRONLY);
-    if (diagnostics >= 0) {
-        dup2(diagnostics, STDOUT_FILENO);
-        close(diagnostics);
-    }
-    std::FILE* sortie = fdopen(reponse, "w");
-    return sortie ? sortie : stdout;
-}
 
 int LargeurTerminal() {
     winsize taille{};
@@ -47,13 +31,15 @@ int main(int argc, char** argv) {
         return CODE_USAGE;
     }
     const int largeur = LargeurTerminal();
-    std::FILE* sortie = DetournerDiagnostics();
+    // Standard output is this command's answer: the libraries' diagnostic
+    // lines are dropped, or sent to standard error when VOCALIA_TRACE is set.
+    ChoisirPuitsTrace(std::getenv("VOCALIA_TRACE") ? PuitsTrace::SortieErreur : PuitsTrace::Aucun);
     if (lus.mode != ModeDico::Aide && !ChargerDictionnaire()) {
         std::fputs("vocalia-dico : le dictionnaire est illisible\n", stderr);
         return CODE_INTROUVABLE;
     }
     const ResultatDico resultat = ExecuterDico(lus, largeur);
     std::fputs(resultat.erreurs.c_str(), stderr);
-    std::fputs(resultat.sortie.c_str(), sortie);
-    return std::fclose(sortie) == 0 ? resultat.code : CODE_INTROUVABLE;
+    std::fputs(resultat.sortie.c_str(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? resultat.code : CODE_INTROUVABLE;
 }

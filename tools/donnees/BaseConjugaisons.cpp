@@ -8,7 +8,7 @@
 
 #include "data/Ressources.h"
 #include "database/IndexeurSecDB.h"
-#include "tools/donnees/NomProvisoire.h"
+#include "platform/RemplacementFichier.h"
 #include "tools/donnees/TexteConjugaison.h"
 
 namespace {
@@ -97,20 +97,15 @@ BilanConjugaisons EcrireBaseConjugaisons(const std::vector<FormesVerbe>& verbes,
         bilan.erreur = "les auxiliaires avoir et etre manquent";
         return bilan;
     }
-    const std::string provisoire = NomProvisoire(chemin);
-    std::remove(provisoire.c_str());
-    bool reussi;
-    {
+    // SQLite takes the empty provisional file for a new database.
+    const bool reussi = RemplacerFichier(chemin, [&](const std::string& provisoire) {
         BaseSqlite base(provisoire);
-        reussi = base.Preparer() && InsererVerbes(base, verbes, *avoir, *etre, bilan) && base.Terminer();
-        if (!reussi && bilan.erreur.empty()) bilan.erreur = base.Erreur();
-    }
-    if (reussi && std::rename(provisoire.c_str(), chemin.c_str()) != 0) {
-        reussi = false;
-        bilan.erreur = "impossible de renommer " + provisoire;
-    }
+        const bool rempli = base.Preparer() && InsererVerbes(base, verbes, *avoir, *etre, bilan) && base.Terminer();
+        if (!rempli && bilan.erreur.empty()) bilan.erreur = base.Erreur();
+        return rempli;
+    });
     if (!reussi) {
-        std::remove(provisoire.c_str());
+        if (bilan.erreur.empty()) bilan.erreur = "impossible de mettre en place " + chemin;
         bilan.verbes = 0;
     }
     return bilan;

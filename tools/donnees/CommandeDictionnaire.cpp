@@ -18,6 +18,7 @@
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
 #include "data/Ressources.h"
+#include "platform/RemplacementFichier.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/AuditDonnees.h"
 #include "tools/donnees/CategoriesHunspell.h"
@@ -26,7 +27,6 @@
 #include "tools/donnees/EtapeAntonymes.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/MotsGrammaticaux.h"
-#include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/OrdreHomographes.h"
 #include "tools/donnees/SousCommandes.h"
 
@@ -87,19 +87,8 @@ std::string Etiquette(const std::string& versionsEnrichissement) {
 // a truncated resource that looks up to date.
 bool Ecrire(const std::filesystem::path& chemin, const std::vector<unsigned char>& octets) {
     if (octets.empty()) return false;
-    const std::filesystem::path provisoire = NomProvisoire(chemin.string());
-    bool ecrit;
-    {
-        std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
-        fichier.write(reinterpret_cast<const char*>(octets.data()),
-                      static_cast<std::streamsize>(octets.size()));
-        ecrit = bool(fichier);
-    }
-    std::error_code erreur;
-    if (ecrit) std::filesystem::rename(provisoire, chemin, erreur);
-    const bool place = ecrit && !erreur;
-    if (!place) std::filesystem::remove(provisoire, erreur);
-    return place;
+    return RemplacerFichier(chemin.string(),
+                            std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
 }
 
 bool EcrireRessources(const Options& options, const std::string& etiquette,

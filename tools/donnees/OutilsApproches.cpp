@@ -7,8 +7,8 @@
 
 #include "approx/TypesCles.h"
 #include "platform/RessourcesEmbarquees.h"
+#include "platform/RemplacementFichier.h"
 #include "text/Cp1252.h"
-#include "tools/donnees/NomProvisoire.h"
 
 namespace {
 bool LireFichier(const std::filesystem::path& chemin, std::vector<unsigned char>& octets) {
@@ -57,18 +57,8 @@ int EnregistrerRessourcesApproches(const std::filesystem::path& dossier) {
 }
 
 bool EcrireFichierAtomique(const std::filesystem::path& chemin, const std::vector<unsigned char>& octets) {
-    const std::filesystem::path provisoire = NomProvisoire(chemin.string());
-    bool ecrit;
-    {
-        std::ofstream fichier(provisoire, std::ios::binary | std::ios::trunc);
-        fichier.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-        ecrit = bool(fichier);
-    }
-    std::error_code erreur;
-    if (ecrit) std::filesystem::rename(provisoire, chemin, erreur);
-    const bool place = ecrit && !erreur;
-    if (!place) std::filesystem::remove(provisoire, erreur);
-    return place;
+    return RemplacerFichier(chemin.string(),
+                            std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
 }
 
 bool LireMotStdin(std::string& motCp1252) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -53,11 +54,14 @@ TEST_F(Geometrie, LeDossierSuitXdgPuisHome) {
     setenv("XDG_CONFIG_HOME", "relatif", 1);  // ignored, as the XDG rules say
     setenv("HOME", "/maison", 1);
     EXPECT_EQ(DossierConfiguration(), "/maison/.config/vocalia");
+    // Without $HOME, the account's home folder, as for the other folders of ours.
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("HOME");
-    EXPECT_EQ(DossierConfiguration(), "");
-    EXPECT_EQ(CheminGeometrie("principale"), "");
-    EXPECT_FALSE(EcrireGeometrie(CheminGeometrie("principale"), {}));
+    const passwd* compte = getpwuid(geteuid());
+    const std::string maison = compte && compte->pw_dir && compte->pw_dir[0] == '/' ? compte->pw_dir : "";
+    EXPECT_EQ(DossierConfiguration(), maison.empty() ? "" : maison + "/.config/vocalia");
+    EXPECT_EQ(CheminGeometrie(""), "");
+    EXPECT_FALSE(EcrireGeometrie("", {}));
 }
 
 TEST_F(Geometrie, EcriteDansUnDossierNeufPuisRelue) {
