@@ -20,7 +20,7 @@ paquets=(
   stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
   wordnet-base dict-freedict-fra-eng dict-freedict-eng-fra
   nodejs
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick xsel xclip
   desktop-file-utils appstream lintian dpkg-dev file man-db
 )
 

@@ -1,15 +1,21 @@
 #include "shell/DialogueThesaurus.h"
 
+#include <utility>
+
 #include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
 #include "platform/dialogue/EchangeDonnees.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
+#include "rendu/RechercheTolerante.h"
 #include "rendu/RenduArticle.h"
+#include "rendu/VoisinageSaisie.h"
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/ModelesDialogues.h"
+#include "shell/MotDeLaSelection.h"
 #include "shell/SourcesDonnees.h"
+#include "shell/VerbeDeLaSaisie.h"
 #include "text/Transformations.h"
 
 namespace {
@@ -33,6 +39,7 @@ DialogueThesaurus::DialogueThesaurus() : Dialogue(ModeleThesaurus()) { AssocierC
 
 void DialogueThesaurus::AssocierCommandes() {
     Associer(IDC_RECHERCHER, Notification::Clic, [this] { Rechercher(); });
+    Associer(IDC_MOT, Notification::TexteChange, [this] { SuivreLaSaisie(); });
     Associer(IDC_LISTE, Notification::SelectionChangee, [this] { ChoisirDansListe(); });
     Associer(IDC_RECULER, Notification::Clic, [this] { Reculer(); });
     Associer(IDC_AVANCER, Notification::Clic, [this] { Avancer(); });
@@ -72,6 +79,8 @@ bool DialogueThesaurus::OnInitDialog() {
     SousClasser(IDC_DEFINITION, editionDefinition_);
     editionDefinition_.DefinirProprietaire(this);
     DonnerFocus(IDC_MOT);
+    // Once: a window initialised again must not go back to it.
+    ExecuterDemande(std::exchange(demandeDemarrage_, DemandeRecherche{}));
     return false;  // the focus is set
 }
 
@@ -117,7 +126,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
         texteDefinition_.clear();
         texteMotChoisi_.clear();
         MettreAJourDonnees(false);
-        Activer(IDC_CONJUGAISON, false);
+        DefinirEtatConjugaison(false);
         return true;
     }
     std::vector<Article> articles = TrouverArticles(mot);
@@ -125,7 +134,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
     const OptionsFiltre options = Options();
     articles = FiltrerArticles(articles, options.TypesExclus);
     if (articles.empty()) {
-        Activer(IDC_CONJUGAISON, false);
+        DefinirEtatConjugaison(false);
         return false;
     }
     const TexteRendu rendu = TexteDuMot(articles, options);
@@ -133,7 +142,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
     texteDefinition_ = rendu.texte;
     texteMotChoisi_ = mot;
     MettreAJourDonnees(false);
-    Activer(IDC_CONJUGAISON, rendu.verbe);
+    DefinirEtatConjugaison(rendu.verbe);
     return true;
 }
 
@@ -146,7 +155,7 @@ void DialogueThesaurus::AfficherMotChoisi() {
     texteDefinition_ = rendu.texte;
     texteMotChoisi_ = motChoisi_;
     MettreAJourDonnees(false);
-    Activer(IDC_CONJUGAISON, rendu.verbe);
+    DefinirEtatConjugaison(rendu.verbe);
 }
 
 bool DialogueThesaurus::AfficherListe(const std::vector<std::string>& mots, int selection) {
@@ -215,7 +224,66 @@ void DialogueThesaurus::Rechercher() {
         return;
     }
     const std::optional<std::vector<std::string>> lemmes = Lemmes(mot);
-    if (lemmes && !lemmes->empty()) AfficherMot(lemmes->front());
+    if (lemmes && !lemmes->empty() && AfficherMot(lemmes->front())) return;
+    AfficherMotTolerant(mot);
+}
+
+bool DialogueThesaurus::AfficherMotTolerant(const std::string& saisie) {
+    const std::vector<MotAffiche> trouves = RechercherTolerant(saisie, Options().TypesExclus);
+    if (trouves.empty()) return false;
+    const std::string mot = trouves.front().mot;
+    if (!AfficherMot(mot)) return false;
+    MettreMotDansLaBoite(mot);
+    AfficherFenetreDictionnaire(mot);
+    AjouterHistorique(mot);
+    return true;
+}
+
+void DialogueThesaurus::DefinirEtatConjugaison(bool verbeAffiche) {
+    verbeAffiche_ = verbeAffiche;
+    Activer(IDC_CONJUGAISON, verbeAffiche);
+}
+
+// A verb typed can be conjugated at once, whatever is shown. Only the
+// dictionary list follows the typing: the history and the results of a
+// search stay until the user asks for something else. The article shown
+// does not change before Enter or a click.
+void DialogueThesaurus::SuivreLaSaisie() {
+    MettreAJourDonnees(true);
+    Activer(IDC_CONJUGAISON, verbeAffiche_ || SaisieDonneUnVerbe(texteMot_));
+    if (mode_ != ModeListe::Dictionnaire) return;
+    const FenetreListe fenetre = FenetreDeLaSaisie(texteMot_, MOTS_APRES, MOTS_AVANT);
+    AfficherListe(fenetre.mots, fenetre.selection);
+}
+
+std::string DialogueThesaurus::MotDeLaDemande(const DemandeRecherche& demande) const {
+    switch (demande.type) {
+        case DemandeRecherche::Type::Aucune: return {};
+        case DemandeRecherche::Type::Mot: return demande.mot;
+        case DemandeRecherche::Type::Selection: {
+            InterfaceUtilisateur* interface = InterfaceCourante();
+            return MotDeLaSelection(interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
+        }
+    }
+    return {};
+}
+
+// Nothing selected, or the window alone asked for: it only shows itself.
+void DialogueThesaurus::ExecuterDemande(const DemandeRecherche& demande) {
+    const std::string mot = MotDeLaDemande(demande);
+    if (mot.empty()) return;
+    MettreMotDansLaBoite(mot);
+    Rechercher();
+}
+
+// The selection is read before the window comes forward: the focus given to
+// the word box selects its text, which then becomes the selection.
+void DialogueThesaurus::RecevoirDemande(const DemandeRecherche& demande) {
+    const std::string mot = MotDeLaDemande(demande);
+    Relever();
+    if (mot.empty()) return;
+    MettreMotDansLaBoite(mot);
+    Rechercher();
 }
 
 void DialogueThesaurus::ChoisirDansListe() {
@@ -272,11 +340,11 @@ void DialogueThesaurus::ChercherPleinTexte() {
 
 // ChercherApproches is in ChercherApproches.cpp.
 
-// The verb whose articles are shown, which is what enabled the button: the
-// word box may still hold an inflected form ("aimons" shows "aimer").
+// The verb typed comes first: the button is enabled at start-up, before
+// anything is shown.
 void DialogueThesaurus::MontrerConjugaison() {
     MettreAJourDonnees(true);
-    ZephJugaison(motChoisi_);
+    ZephJugaison(VerbeDeLaSaisie(texteMot_, motChoisi_));
 }
 
 void DialogueThesaurus::MontrerAide() {

@@ -7,6 +7,7 @@
 #include "lexique/RechercheApproches.h"
 #include "platform/dialogue/Dialogue.h"
 #include "rendu/OptionsFiltre.h"
+#include "shell/ArgumentsVocalia.h"
 #include "shell/CEditDoubleClickThesaurus.h"
 
 enum class ModeListe { Dictionnaire, Historique, RecTexte, Approches };
@@ -24,6 +25,17 @@ public:
     void AjouterHistorique(const std::string& mot);
     bool NaviguerVers(const std::string& mot);
     void RecentrerListe();
+    // After the lookups of "rechercher" found nothing: the forgiving forms
+    // (capitals, accents, elisions...); the word found goes into the word
+    // box, the chosen word text and the history.
+    bool AfficherMotTolerant(const std::string& saisie);
+
+    // A word to look up from outside the window: given when it opens, run
+    // at the end of its initialisation...
+    void DemanderAuDemarrage(const DemandeRecherche& demande) { demandeDemarrage_ = demande; }
+    // ... or handed over by a later process, while it runs: the window
+    // comes before the others and looks the word up as "rechercher" does.
+    void RecevoirDemande(const DemandeRecherche& demande);
 
     // Command handlers.
     void Rechercher();
@@ -39,6 +51,8 @@ public:
     void BasculerToujoursVisible();
     void OuvrirConditions();
     void OuvrirArticleEnLigne();
+    // The word box's text changed under the user's hands.
+    void SuivreLaSaisie();
 
     // The options of the check boxes as they stand now.
     OptionsFiltre Options() const;
@@ -58,6 +72,11 @@ private:
     void AssocierCommandes();
     void MettreMotDansLaBoite(const std::string& mot);
     void ActiverControles();
+    void ExecuterDemande(const DemandeRecherche& demande);
+    // The word a request asks for (the selection's, for --selection); empty for none.
+    std::string MotDeLaDemande(const DemandeRecherche& demande) const;
+    // "conjugaison" as the last display leaves it: enabled exactly for a verb.
+    void DefinirEtatConjugaison(bool verbeAffiche);
 
     std::vector<std::string> historique_;
     int indexHistorique_ = -1;
@@ -79,4 +98,6 @@ private:
     std::string texteMotChoisi_;
     // Made on the first approximate search, released with the window.
     RechercheApproches approches_;
+    DemandeRecherche demandeDemarrage_;
+    bool verbeAffiche_ = true;  // enabled at start-up, before anything is shown
 };

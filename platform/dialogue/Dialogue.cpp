@@ -119,6 +119,10 @@ void Dialogue::PremierPlan(bool auDessus) {
     if (fenetre_) fenetre_->PremierPlan(auDessus);
 }
 
+void Dialogue::Relever() {
+    if (fenetre_) fenetre_->Relever();
+}
+
 void Dialogue::ListeVider(int id) {
     if (fenetre_) fenetre_->ListeVider(id);
 }

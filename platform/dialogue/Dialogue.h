@@ -64,6 +64,7 @@ public:
     void DefinirTitre(const std::string& titre);
     std::string Titre() const;
     void PremierPlan(bool auDessus);
+    void Relever();
 
     void ListeVider(int id);
     void ListeAjouter(int id, const std::string& ligne);

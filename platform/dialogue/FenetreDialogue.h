@@ -35,5 +35,7 @@ public:
     virtual std::string Titre() const = 0;
     virtual void DefinirTitre(const std::string& titre) = 0;
     virtual void PremierPlan(bool auDessus) = 0;
+    // Brings the window before the others, out of its icon, with the keyboard.
+    virtual void Relever() = 0;
     virtual bool EstAuPremierPlan() const = 0;
 };

@@ -18,6 +18,9 @@ public:
     virtual bool OuvrirPage(const std::string& url) = 0;
     virtual void DebutAttente() = 0;
     virtual void FinAttente() = 0;
+    // The text selected in any application: the primary selection, else the
+    // clipboard's text; empty when neither holds text.
+    virtual std::string TexteSelectionne() = 0;
 };
 
 // Null until a back end is installed; dialogs then have no window.

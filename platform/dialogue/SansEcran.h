@@ -30,6 +30,9 @@ public:
     bool OuvrirPage(const std::string& url) override;
     void DebutAttente() override;
     void FinAttente() override;
+    std::string TexteSelectionne() override { return selection_; }
+    // What another application selected, as the desktop would give it.
+    void DefinirTexteSelectionne(const std::string& texte) { selection_ = texte; }
 
     // The outermost modal window runs the pilot instead of a message loop; the
     // windows opened while it runs are recorded and closed as if OK was pressed.
@@ -54,6 +57,7 @@ private:
     int profondeurModale_ = 0;
     int niveauAttente_ = 0;
     int nombreAttentes_ = 0;
+    std::string selection_;
 };
 
 class FenetreSansEcran : public FenetreDialogue {
@@ -89,6 +93,8 @@ public:
     void DefinirTitre(const std::string& titre) override { titre_ = titre; }
     void PremierPlan(bool auDessus) override { premierPlan_ = auDessus; }
     bool EstAuPremierPlan() const override { return premierPlan_; }
+    void Relever() override { ++releves_; }
+    int NombreReleves() const { return releves_; }
 
     // A user's actions; each returns false when the control could not take it
     // (unknown, disabled, or of the wrong kind). Nothing happens then.
@@ -122,6 +128,7 @@ private:
     std::map<int, Etat> controles_;
     std::string titre_;
     bool premierPlan_ = false;
+    int releves_ = 0;
     bool terminee_ = false;
     int code_ = ID_ANNULER;
     int focus_ = 0;

@@ -77,6 +77,9 @@ void FenetreWx::CreerControle(const ControleModele& m) {
             if (m.styles & STYLE_POLICE_FIXE) edition->SetFont(wxFontInfo(9).Family(wxFONTFAMILY_TELETYPE));
             const int id = m.id;
             edition->Bind(wxEVT_LEFT_DCLICK, [this, id](wxMouseEvent& e) { SurDoubleClic(id, e); });
+            // Only a user's edit: the program sets texts with ChangeValue, which sends none.
+            if (!(m.styles & STYLE_LECTURE_SEULE))
+                edition->Bind(wxEVT_TEXT, [this, id](wxCommandEvent&) { dialogue_.Notifier(id, Notification::TexteChange); });
             fenetre = edition;
             break;
         }
@@ -410,6 +413,15 @@ void FenetreWx::DefinirTitre(const std::string& titre) { dialog_->SetTitle(VersW
 void FenetreWx::PremierPlan(bool auDessus) {
     const long style = dialog_->GetWindowStyleFlag();
     dialog_->SetWindowStyleFlag(auDessus ? (style | wxSTAY_ON_TOP) : (style & ~wxSTAY_ON_TOP));
+}
+
+// Window managers that prevent focus stealing may only flag the window
+// instead. No Show(): on a dialog already shown it initialises it again.
+void FenetreWx::Relever() {
+    if (dialog_->IsIconized()) dialog_->Iconize(false);
+    dialog_->Raise();
+    dialog_->SetFocus();
+    if (!dialog_->IsActive()) dialog_->RequestUserAttention();
 }
 
 bool FenetreWx::EstAuPremierPlan() const { return (dialog_->GetWindowStyleFlag() & wxSTAY_ON_TOP) != 0; }

@@ -48,6 +48,7 @@ public:
     void DefinirTitre(const std::string& titre) override;
     void PremierPlan(bool auDessus) override;
     bool EstAuPremierPlan() const override;
+    void Relever() override;
 
 private:
     struct Controle {

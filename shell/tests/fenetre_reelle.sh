@@ -35,6 +35,28 @@ cas double_clic_long 'saisir oeil\ncliquer 1013\ndoubleclic 44721\nmontrer\n' 'm
 # "conjugaison" after an inflected form opens the displayed verb.
 cas conjugaison_forme 'saisir aimons\ncliquer 1013\nmontrer\ncliquer 1012\n' \
     'mot_choisi=aimer' 'conjugaison=1' 'fenetre: ZephJugaison - VERBE aimer'
+# "conjugaison" on the word typed, before anything is shown; an inflected
+# form gives its verb; a word that is none gives the warning with the very
+# bytes typed.
+cas conjugaison_tapee 'saisir finir\ncliquer 1012\n' 'fenetre: ZephJugaison - VERBE finir'
+cas conjugaison_tapee_forme 'saisir aimons\ncliquer 1012\n' 'fenetre: ZephJugaison - VERBE aimer'
+cas conjugaison_tapee_apres_nom 'saisir maison\ncliquer 1013\nsaisir finissons\ncliquer 1012\n' \
+    'fenetre: ZephJugaison - VERBE finir'
+cas conjugaison_capitale 'saisir Aimer\ncliquer 1012\n' \
+    'message: Zeph | La conjugaison de [Aimer] ne peut pas être affichée'
+cas conjugaison_vide 'cliquer 1012\n' 'message: Zeph | La conjugaison de [] ne peut pas être affichée'
+# What people type: the forgiving forms, the word found in the box, the label and the history.
+cas pardon_capitale 'saisir Maison\ncliquer 1013\nmontrer\n' 'mot_choisi=maison' 'mot=maison' 'conjugaison=0'
+cas pardon_majuscules 'saisir ÉTÉ\ncliquer 1013\nmontrer\n' 'mot_choisi=été' 'mot=été'
+cas pardon_accents 'saisir ete\ncliquer 1013\nmontrer\n' 'mot_choisi=été' 'mot=été'
+cas pardon_elision 'saisir l’abri\ncliquer 1013\nmontrer\n' 'mot_choisi=abri' 'mot=abri'
+cas pardon_historique 'saisir Tristesse\ncliquer 1013\ncliquer 1019\nmontrer\n' 'liste=tristesse' 'mot_choisi=tristesse'
+# The list follows the typing: the nearest headword selected, the pane unchanged.
+cas liste_frappe 'saisir maison\ncliquer 1013\nsaisir fra\nmontrer\n' 'mot_choisi=maison' 'mot=fra'
+sortie=$(printf 'saisir fra\nmontrer\n' | "$script" 2>&1)
+ligne=$(grep '^selection=' <<<"$sortie" | cut -d= -f2)
+choisi=$(grep '^liste=' <<<"$sortie" | cut -d= -f2- | tr '|' '\n' | sed -n "$((ligne + 1))p")
+[ "$choisi" = frac ] || { echo "ECHEC liste_frappe: « $choisi » selected for fra"; echecs=$((echecs + 1)); }
 # With "argot" checked, the first word the list shows is shown and selected.
 sortie=$(printf 'cliquer 1018\nsaisir pognom\ncliquer 1031\nmontrer\n' | "$script" 2>&1)
 premier=$(grep '^liste=' <<<"$sortie" | head -1 | cut -d= -f2- | cut -d'|' -f1)

@@ -72,10 +72,12 @@ TEST_F(Flux, EntreeRechercheLeMotEtCentreLaListeDessus) {
     EXPECT_TRUE(fenetre->EstActif(IDC_CONJUGAISON));
 }
 
+// The list as the typing left it: "rechercher" itself does not move it.
 TEST_F(Flux, UneFormeFlechieAfficheSonLemmeSansToucherListeNiHistorique) {
     Chercher("chat");
+    fenetre->Saisir(IDC_MOT, "maisons");
     const std::vector<std::string> avant = Lignes();
-    Chercher("maisons");
+    fenetre->Cliquer(IDC_RECHERCHER);
     EXPECT_EQ(Panneau(), Rendu("maison"));
     EXPECT_EQ(fenetre->Texte(IDC_MOT), "maisons");
     EXPECT_EQ(Lignes(), avant);
@@ -201,8 +203,8 @@ TEST_F(Flux, LesFlechesParcourentToutLeDictionnaire) {
 
 TEST_F(Flux, PleinTexteSansResultatGardeLaListeEtVideLePanneau) {
     Chercher("chat");
-    const std::vector<std::string> avant = Lignes();
     fenetre->Saisir(IDC_MOT, "introuvable");
+    const std::vector<std::string> avant = Lignes();  // as the typing left it
     fenetre->Cliquer(IDC_PLEIN_TEXTE);
     EXPECT_EQ(fenetre->Texte(IDC_TYPE_LISTE), "Rec. texte");
     EXPECT_EQ(Lignes(), avant);
@@ -375,10 +377,14 @@ TEST_F(Flux, LeDoubleClicSurUnRenvoiEnCapitalesMeneALaVedette) {
     }
 }
 
-TEST_F(Flux, UnMotCapitaliseNEstTrouveQuePourLaNavigation) {
+// "rechercher" finds it too now, through the forgiving forms, and records the
+// word found rather than the one typed.
+TEST_F(Flux, UnMotCapitaliseEstTrouveParRechercherEtParLaNavigation) {
     Chercher("Chat");
-    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "");
-    EXPECT_TRUE(dialogue.Historique().empty());
+    EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "chat");
+    EXPECT_EQ(fenetre->Texte(IDC_MOT), "chat");
+    EXPECT_EQ(dialogue.Historique(), (std::vector<std::string>{"chat"}));
+    Chercher("porte");
     EXPECT_TRUE(dialogue.NaviguerVers("Chat"));
     EXPECT_EQ(fenetre->Texte(IDC_MOT_CHOISI), "chat");
     EXPECT_FALSE(dialogue.NaviguerVers("CHAT"));

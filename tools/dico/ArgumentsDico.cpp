@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "text/SaisieUtf8.h"
+
 namespace {
 
 struct OptionMode {
@@ -102,7 +104,10 @@ bool LireArguments(const std::vector<std::string>& arguments, ArgumentsDico& lus
         erreur = "il manque le mot";
         return false;
     }
-    return true;
+    // Refused rather than read as other bytes: a word made of them would be
+    // looked up and reported as unknown, which misleads.
+    erreur = MessageDefautSaisie(LireSaisieUtf8(lus.mot));
+    return erreur.empty();
 }
 
 const char* TexteAide() {
@@ -110,8 +115,9 @@ const char* TexteAide() {
            "Le dictionnaire Vocalia dans le terminal : les articles de MOT tels que la\n"
            "fen\xC3\xAAtre les montre, apr\xC3\xA8s la m\xC3\xAAme recherche (le mot, puis ses formes fl\xC3\xA9" "chies).\n"
            "Les blancs autour, l'apostrophe typographique, l'article ou le pronom \xC3\xA9lid\xC3\xA9,\n"
-           "les capitales, oe pour \xC5\x93 et les accents manquants sont pardonn\xC3\xA9s ; ce qui a\n"
-           "\xC3\xA9t\xC3\xA9 chang\xC3\xA9 est dit sur la sortie d'erreur.\n"
+           "la ponctuation autour, les capitales, oe pour \xC5\x93 et les accents manquants sont\n"
+           "pardonn\xC3\xA9s ; ce qui a \xC3\xA9t\xC3\xA9 chang\xC3\xA9 est dit sur la sortie d'erreur. Chaque article\n"
+           "suit une ligne qui porte son mot, ce qui s\xC3\xA9pare les homographes.\n"
            "\n"
            "D\xC3\xA9tails des articles :\n"
            "  --etymologie     l'\xC3\xA9tymologie\n"
@@ -128,10 +134,14 @@ const char* TexteAide() {
            "  --conjugaison    le tableau de conjugaison du verbe\n"
            "  --plein-texte    les mots dont un sens contient le texte (casse comprise)\n"
            "    --exemples     cherche aussi dans les exemples\n"
-           "  --liste          les mots voisins dans la liste du dictionnaire\n"
+           "  --liste          les mots voisins dans la liste du dictionnaire, le mot marqu\xC3\xA9\n"
+           "                   de \xC2\xAB > \xC2\xBB (pour un texte qui n'est pas une entr\xC3\xA9" "e, l'entr\xC3\xA9" "e la\n"
+           "                   plus proche de sa place)\n"
            "  --help           ce texte\n"
            "\n"
            "Code de sortie : 0 quand quelque chose a \xC3\xA9t\xC3\xA9 \xC3\xA9" "crit, 1 quand le mot est\n"
            "introuvable (les mots approch\xC3\xA9s sont propos\xC3\xA9s sur la sortie d'erreur),\n"
-           "2 pour une erreur d'usage.\n";
+           "2 pour une erreur d'usage (dont un mot qui n'est pas en UTF-8, qui contient un\n"
+           "caract\xC3\xA8re de commande ou un caract\xC3\xA8re que le fran\xC3\xA7" "ais en Windows-1252 ne\n"
+           "conna\xC3\xAEt pas).\n";
 }

@@ -15,7 +15,9 @@ struct ArgumentsDico {
     std::string mot;  // as typed (UTF-8)
 };
 
-// False with a one-line reason (UTF-8) for a usage error.
+// False with a one-line reason (UTF-8) for a usage error, among which a word
+// that is not UTF-8 or holds a control character or a character French text
+// in Windows-1252 cannot hold.
 bool LireArguments(const std::vector<std::string>& arguments, ArgumentsDico& lus, std::string& erreur);
 
 // The --help text (UTF-8).

@@ -6,11 +6,13 @@
 #include "conjugation/Conjugaison.h"
 #include "data/Dictionnaire.h"
 #include "lexique/RechercheApproches.h"
+#include "rendu/RechercheTolerante.h"
 #include "rendu/RenduArticle.h"
+#include "rendu/VoisinageSaisie.h"
 #include "text/Cp1252.h"
+#include "text/SaisieUtf8.h"
 #include "text/Transformations.h"
 #include "tools/dico/MiseEnPage.h"
-#include "tools/dico/RechercheTolerante.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ std::string Lignes(const std::vector<std::string>& mots) {
     return texte;
 }
 
-// "« ete » → été" when what is shown is not what was typed.
+// "« ete » → été" when what is shown is not what was typed, blanks around included.
 std::string LigneChangement(const std::string& tape, const std::vector<std::string>& montres) {
     if (montres.size() == 1 && montres.front() == tape) return {};
     return Guillemets(tape) + FLECHE + Utf8(Joindre(montres, montres.size())) + '\n';
@@ -54,7 +56,7 @@ std::vector<std::string> MotsMontres(const std::vector<MotAffiche>& trouves) {
 ResultatDico Introuvable(const std::string& tape, const CarteOptions& typesExclus) {
     ResultatDico r;
     r.code = CODE_INTROUVABLE;
-    r.erreurs = "introuvable : " + Utf8(tape) + '\n';
+    r.erreurs = "introuvable : " + Utf8(Elaguer(tape)) + '\n';
     const std::vector<std::string> approches = FiltrerMots(RechercheApproches().Rechercher(NettoyerSaisie(tape)), typesExclus);
     if (!approches.empty()) r.erreurs += Utf8("mots approch\xE9s : " + Joindre(approches, APPROCHES_PROPOSES)) + '\n';
     return r;
@@ -67,11 +69,14 @@ ResultatDico Articles(const std::string& tape, const OptionsFiltre& options, int
     r.code = CODE_TROUVE;
     r.erreurs = LigneChangement(tape, MotsMontres(trouves));
     std::string texte;
-    for (std::size_t i = 0; i < trouves.size(); ++i) {
-        // Several words are told apart by their headword on a line of its own.
-        if (trouves.size() > 1) texte += (i ? "\n" : "") + trouves[i].mot + "\n\n";
-        texte += SansRetoursChariot(TexteDuMot(trouves[i].articles, options).texte);
-        if (texte.empty() || texte.back() != '\n') texte += '\n';
+    // Each article after its headword on a line of its own: two homographs,
+    // or two words that differ by their accents, are told apart.
+    for (const MotAffiche& trouve : trouves) {
+        for (const Article& article : trouve.articles) {
+            if (!texte.empty()) texte += '\n';
+            texte += trouve.mot + "\n\n" + SansRetoursChariot(TexteDuMot({article}, options).texte);
+            if (texte.back() != '\n') texte += '\n';
+        }
     }
     r.sortie = ReplierUtf8(Utf8(texte), largeur);
     return r;
@@ -128,29 +133,34 @@ ResultatDico Approches(const std::string& tape, const CarteOptions& typesExclus)
     return r;
 }
 
-// The word list around the word, its line marked with "> ".
+// The word list around the word, its line marked with "> "; for a text that
+// is no word, around the place it would have, as the window's list follows
+// the typing.
 ResultatDico Liste(const std::string& tape, const CarteOptions& typesExclus) {
     const std::vector<MotAffiche> trouves = RechercherTolerant(tape, typesExclus);
-    if (trouves.empty()) return Introuvable(tape, typesExclus);
-    const std::string& mot = trouves.front().mot;
+    ResultatDico r;
+    std::string mot;
+    if (!trouves.empty()) {
+        mot = trouves.front().mot;
+        r.erreurs = LigneChangement(tape, {mot});
+    } else {
+        mot = TeteLaPlusProche(tape);
+        if (mot.empty()) return Introuvable(tape, typesExclus);
+        r.erreurs = Guillemets(Elaguer(tape)) + Utf8(" n'est pas une entr\xE9" "e ; la plus proche : " + mot) + '\n';
+    }
     const FenetreListe fenetre = FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
     const std::vector<std::string> mots = FiltrerMots(fenetre.mots, typesExclus);
-    ResultatDico r;
     r.code = CODE_TROUVE;
-    r.erreurs = LigneChangement(tape, {mot});
     for (const std::string& m : mots) r.sortie += (m == mot ? "> " : "  ") + Utf8(m) + '\n';
     return r;
 }
 
-// U+02BC, the letter apostrophe, has no Windows-1252 byte but means the same.
-std::string RemplacementSaisie(char32_t point) { return point == U'\u02BC' ? "'" : "?"; }
-
 }  // namespace
 
-std::string SaisieCp1252(const std::string& utf8) { return Utf8VersCp1252(utf8, RemplacementSaisie); }
+std::string SaisieCp1252(const std::string& utf8) { return LireSaisieUtf8(utf8).texte; }
 
 ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur) {
-    const std::string tape = Elaguer(SaisieCp1252(arguments.mot));
+    const std::string tape = SaisieCp1252(arguments.mot);
     const CarteOptions& typesExclus = arguments.options.TypesExclus;
     ResultatDico r;
     switch (arguments.mode) {

@@ -21,5 +21,5 @@ struct ResultatDico {
 ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur);
 
 // The typed word in the program's text (typographic apostrophes kept: the
-// lookup makes them plain).
+// lookup makes them plain); empty for a word LireArguments refuses.
 std::string SaisieCp1252(const std::string& utf8);

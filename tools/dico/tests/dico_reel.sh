@@ -52,7 +52,9 @@ logis='^- Bâtiment servant de logis\.$'
 # found, inflected, forgiven
 cas 0 ''                                 "$logis" '' -- maison
 cas 0 '« maisons » → maison'             "$logis" '' -- maisons
-cas 0 ''                                 "$logis" '' -- '  maison	'
+cas 0 '«   maison	 » → maison'          "$logis" '' -- '  maison	'
+cas 0 "« maison' » → maison"              "$logis" '' -- "maison'"
+cas 0 '« (maison), » → maison'            "$logis" '' -- '(maison),'
 cas 0 '« Maison » → maison'              "$logis" '' -- Maison
 cas 0 '« ÉTAT » → état'                  '^- Manière d.être, fixe et durable\.$' '' -- ÉTAT
 cas 0 '« ete » → été'                    '^NOM masculin \(é-té\)' '' -- ete
@@ -92,6 +94,19 @@ cas 0 ''  '^maison$'                     '' -- --plein-texte --exemples 'asile e
 cas 0 ''  '^> maison$'                   '' -- --liste maison
 cas 0 '« maisons » → maison' '^> maison$' '' -- --liste maisons
 cas 0 '« amiens » → Amiens' '^> Amiens$' '' -- --liste amiens
+cas 0 '« fra » n'"'"'est pas une entrée ; la plus proche : frac' '^> frac$' '' -- --liste fra
+# each article after a line with its headword: homographs told apart
+cas 0 ''  '^partir$'                     '' -- partir
+nombre=$((nombre + 1))
+[ "$("$dico" partir | grep -cx partir)" -ge 2 ] || { echecs=$((echecs + 1)); echo "ECHEC: partir sans ligne par article"; }
+nombre=$((nombre + 1))
+[ "$("$dico" gentil | grep -cx gentil)" -ge 2 ] || { echecs=$((echecs + 1)); echo "ECHEC: gentil sans ligne par article"; }
+# input that is no French text: refused, the fault named
+cas 2 '~^vocalia-dico : le mot n.est pas en UTF-8 \(octet 0xFF, caractère 1\)$' vide '' -- "$(printf '\xff\xfe')"
+cas 2 '~^vocalia-dico : le mot contient un caractère de commande \(U\+000A, caractère 4\)$' vide '' -- "$(printf 'eau\npain')"
+cas 2 '~^vocalia-dico : le mot contient un caractère de commande \(U\+0001, caractère 4\)$' vide '' -- "$(printf 'eau\001')"
+cas 2 '~^vocalia-dico : le mot contient « 😀 » \(U\+1F600, caractère 1\), un caractère que' vide '' -- 😀
+cas 2 '~« 😀 »'                           vide '' -- --conjugaison 😀
 # usage
 cas 0 ''  '^usage : vocalia-dico'        '' -- --help
 cas 2 '~^vocalia-dico : il manque le mot$' vide '' --

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "rendu/RechercheTolerante.h"
 #include "shell/tests/Fixture.h"
 #include "tools/dico/ArgumentsDico.h"
 #include "tools/dico/CommandeDico.h"
 #include "tools/dico/MiseEnPage.h"
-#include "tools/dico/RechercheTolerante.h"
 
 namespace {
 
@@ -39,6 +39,19 @@ TEST(ArgumentsDico, TableDesLignes) {
         {{"--bidon", "maison"}, false, ModeDico::Articles, "", "option inconnue : --bidon"},
         {{"--liste", "--approches", "maison"}, false, ModeDico::Articles, "", "une seule des options"},
         {{"--exemples", "maison"}, false, ModeDico::Articles, "", "--exemples ne va qu'avec --plein-texte"},
+        // A word that is no French text is refused, its fault named, rather than looked up as other bytes.
+        {{"\xFF\xFE"}, false, ModeDico::Articles, "", "le mot n'est pas en UTF-8 (octet 0xFF, caractère 1)"},
+        {{"été\xE9"}, false, ModeDico::Articles, "", "le mot n'est pas en UTF-8 (octet 0xE9, caractère 4)"},
+        {{"eau\npain"}, false, ModeDico::Articles, "", "le mot contient un caractère de commande (U+000A, caractère 4)"},
+        {{"eau\x01"}, false, ModeDico::Articles, "", "le mot contient un caractère de commande (U+0001, caractère 4)"},
+        {{"eau", "\x1B[0m"}, false, ModeDico::Articles, "", "(U+001B, caractère 5)"},
+        {{"😀"}, false, ModeDico::Articles, "",
+         "le mot contient « 😀 » (U+1F600, caractère 1), un caractère que le texte français du dictionnaire ne "
+         "connaît pas"},
+        {{"--conjugaison", "Łódź"}, false, ModeDico::Articles, "", "« Ł » (U+0141, caractère 1)"},
+        {{"Bra\xC8\x99ov"}, false, ModeDico::Articles, "", "(U+0219, caractère 4)"},
+        {{"lʼabri"}, true, ModeDico::Articles, "lʼabri", ""},  // U+02BC, read as '
+        {{"\tmaison "}, true, ModeDico::Articles, "\tmaison ", ""},  // a tab is a blank
     };
     for (const CasArguments& c : cas) {
         ArgumentsDico lus;
@@ -108,7 +121,9 @@ std::vector<Article> ArticlesTolerance() {
             FaireArticle("Amiens", "NOM PROPRE", {"Commune fran\xE7" "aise de la Somme."}),
             FaireArticle("pognon", "NOM", {"(argot) Argent.", "Ancienne pi\xE8" "ce (vieilli)."}),
             FaireArticle("maison", "NOM", {"B\xE2timent servant d'habitation."}, {{"genre", "f\xE9minin"}}),
-            FaireArticle("aimer", "VERBE", {"\xC9prouver de l'affection."})};
+            FaireArticle("aimer", "VERBE", {"\xC9prouver de l'affection."}),
+            FaireArticle("vers", "PR\xC9POSITION", {"En direction de."}),
+            FaireArticle("vers", "NOM", {"Assemblage de mots rythm\xE9s."})};
 }
 
 class RechercheDico : public ::testing::Test {
@@ -130,26 +145,36 @@ struct CasRecherche {
 };
 
 TEST_F(RechercheDico, MotsTrouvesEtPardonnes) {
+    // Each article comes after a line with its headword.
     const std::vector<CasRecherche> cas = {
-        {"maison", "NOM féminin \n\n- Bâtiment servant d'habitation.\n", ""},
-        {"maisons", "NOM féminin ", "« maisons » → maison\n"},
-        {"  maison\t", "NOM féminin ", ""},
-        {"Maison", "NOM féminin ", "« Maison » → maison\n"},
-        {"ÉTAT", "NOM \n\n- Manière d'être.\n", "« ÉTAT » → état\n"},
-        {"coeur", "NOM \n\n- Organe", "« coeur » → cœur\n"},
-        {"COEUR", "NOM \n\n- Organe", "« COEUR » → cœur\n"},
-        {"ete", "NOM masculin \n\n- Saison", "« ete » → été\n"},
-        {"amiens", "NOM PROPRE", "« amiens » → Amiens\n"},
-        {"l'acrimonie", "NOM \n\n- Humeur âcre.", "« l'acrimonie » → acrimonie\n"},
-        {"l’acrimonie", "NOM \n\n- Humeur âcre.", "« l’acrimonie » → acrimonie\n"},
-        {"L'ACRIMONIE", "NOM \n\n- Humeur âcre.", "« L'ACRIMONIE » → acrimonie\n"},
-        {"d'abord", "ADVERBE \n\n- En premier lieu.", ""},  // a headword of its own: kept whole
-        {"d’abord", "ADVERBE \n\n- En premier lieu.", "« d’abord » → d'abord\n"},
-        {"l'abord", "NOM \n\n- Action d'aborder.", "« l'abord » → abord\n"},
-        {"qu'ete", "NOM masculin", "« qu'ete » → été\n"},
+        {"maison", "maison\n\nNOM féminin \n\n- Bâtiment servant d'habitation.\n", ""},
+        {"maisons", "maison\n\nNOM féminin ", "« maisons » → maison\n"},
+        // Blanks around are forgiven and said, as every other change.
+        {"  maison\t", "maison\n\nNOM féminin ", "«   maison\t » → maison\n"},
+        {"Maison", "maison\n\nNOM féminin ", "« Maison » → maison\n"},
+        {"ÉTAT", "état\n\nNOM \n\n- Manière d'être.\n", "« ÉTAT » → état\n"},
+        {"coeur", "cœur\n\nNOM \n\n- Organe", "« coeur » → cœur\n"},
+        {"COEUR", "cœur\n\nNOM \n\n- Organe", "« COEUR » → cœur\n"},
+        {"ete", "été\n\nNOM masculin \n\n- Saison", "« ete » → été\n"},
+        {"amiens", "Amiens\n\nNOM PROPRE", "« amiens » → Amiens\n"},
+        {"l'acrimonie", "acrimonie\n\nNOM \n\n- Humeur âcre.", "« l'acrimonie » → acrimonie\n"},
+        {"l’acrimonie", "acrimonie\n\nNOM \n\n- Humeur âcre.", "« l’acrimonie » → acrimonie\n"},
+        {"L'ACRIMONIE", "acrimonie\n\nNOM \n\n- Humeur âcre.", "« L'ACRIMONIE » → acrimonie\n"},
+        {"d'abord", "d'abord\n\nADVERBE \n\n- En premier lieu.", ""},  // a headword of its own: kept whole
+        {"d’abord", "d'abord\n\nADVERBE \n\n- En premier lieu.", "« d’abord » → d'abord\n"},
+        {"l'abord", "abord\n\nNOM \n\n- Action d'aborder.", "« l'abord » → abord\n"},
+        {"qu'ete", "été\n\nNOM masculin", "« qu'ete » → été\n"},
+        // Punctuation around the word, as copied out of a sentence.
+        {"maison'", "maison\n\nNOM féminin ", "« maison' » → maison\n"},
+        {"maison.", "maison\n\nNOM féminin ", "« maison. » → maison\n"},
+        {"« maison »", "maison\n\nNOM féminin ", "« « maison » » → maison\n"},
+        {"(l'acrimonie),", "acrimonie\n\nNOM ", "« (l'acrimonie), » → acrimonie\n"},
+        {"Ete !", "été\n\nNOM masculin", "« Ete ! » → été\n"},
         // Every headword that differs only by accents, each under its name.
         {"pate", "pâte\n\nNOM \n\n- Farine détrempée.\n\npâté\n\nNOM \n\n- Viande hachée en croûte.\n",
          "« pate » → pâte, pâté\n"},
+        // Homographs: one headword line before each article.
+        {"vers", "vers\n\nPRÉPOSITION \n\n- En direction de.\n\nvers\n\nNOM \n\n- Assemblage de mots rythmés.\n", ""},
     };
     for (const CasRecherche& c : cas) {
         const ResultatDico r = Lancer({c.tape});
@@ -176,19 +201,19 @@ TEST_F(RechercheDico, OptionsDesArticles) {
         int code;
     };
     const std::vector<Cas> cas = {
-        {{"été"}, "NOM masculin \n\n- Saison la plus chaude.\n", CODE_TROUVE},
-        {{"--etymologie", "été"}, "ETYMOLOGIE: Du latin aestas.\n\nNOM masculin \n\n- Saison la plus chaude.\n",
+        {{"été"}, "été\n\nNOM masculin \n\n- Saison la plus chaude.\n", CODE_TROUVE},
+        {{"--etymologie", "été"}, "été\n\nETYMOLOGIE: Du latin aestas.\n\nNOM masculin \n\n- Saison la plus chaude.\n",
          CODE_TROUVE},
-        {{"--flexions", "été"}, "NOM masculin \n\nété, étés\n\n- Saison la plus chaude.\n", CODE_TROUVE},
-        {{"--synonymes", "été"}, "NOM masculin \n\n- Saison la plus chaude.\n\nSYNONYMES:\nbelle saison\n", CODE_TROUVE},
-        {{"--antonymes", "été"}, "NOM masculin \n\n- Saison la plus chaude.\n\nANTONYMES:\nhiver\n", CODE_TROUVE},
+        {{"--flexions", "été"}, "été\n\nNOM masculin \n\nété, étés\n\n- Saison la plus chaude.\n", CODE_TROUVE},
+        {{"--synonymes", "été"}, "été\n\nNOM masculin \n\n- Saison la plus chaude.\n\nSYNONYMES:\nbelle saison\n", CODE_TROUVE},
+        {{"--antonymes", "été"}, "été\n\nNOM masculin \n\n- Saison la plus chaude.\n\nANTONYMES:\nhiver\n", CODE_TROUVE},
         {{"--tout", "été"},
-         "ETYMOLOGIE: Du latin aestas.\n\nNOM masculin \n\nété, étés\n\n- Saison la plus chaude.\n\n"
+         "été\n\nETYMOLOGIE: Du latin aestas.\n\nNOM masculin \n\nété, étés\n\n- Saison la plus chaude.\n\n"
          "SYNONYMES:\nbelle saison\nANTONYMES:\nhiver\n",
          CODE_TROUVE},
-        {{"pognon"}, "NOM \n\n- (argot) Argent.\n\n- Ancienne pièce (vieilli).\n", CODE_TROUVE},
-        {{"--sans-argot", "pognon"}, "NOM \n\n- Ancienne pièce (vieilli).\n", CODE_TROUVE},
-        {{"--sans-vieilli", "pognon"}, "NOM \n\n- (argot) Argent.\n\n", CODE_TROUVE},
+        {{"pognon"}, "pognon\n\nNOM \n\n- (argot) Argent.\n\n- Ancienne pièce (vieilli).\n", CODE_TROUVE},
+        {{"--sans-argot", "pognon"}, "pognon\n\nNOM \n\n- Ancienne pièce (vieilli).\n", CODE_TROUVE},
+        {{"--sans-vieilli", "pognon"}, "pognon\n\nNOM \n\n- (argot) Argent.\n\n", CODE_TROUVE},
         // Every sense hidden: the article is, and so is the word.
         {{"--sans-argot", "--sans-vieilli", "pognon"}, "", CODE_INTROUVABLE},
         {{"--sans-villes", "Amiens"}, "", CODE_INTROUVABLE},
@@ -202,7 +227,7 @@ TEST_F(RechercheDico, OptionsDesArticles) {
 
 TEST_F(RechercheDico, RepliALaLargeurDuTerminal) {
     const ResultatDico r = Lancer({"aimer"}, 20);
-    EXPECT_EQ(r.sortie, "VERBE \n\n- Éprouver de\n  l'affection.\n");
+    EXPECT_EQ(r.sortie, "aimer\n\nVERBE \n\n- Éprouver de\n  l'affection.\n");
 }
 
 TEST_F(RechercheDico, PleinTexteEtListe) {
@@ -219,6 +244,14 @@ TEST_F(RechercheDico, PleinTexteEtListe) {
     EXPECT_EQ(r.code, CODE_TROUVE);
     EXPECT_EQ(r.erreurs, "« Maison » → maison\n");
     EXPECT_NE(r.sortie.find("  été\n> maison\n  pâte\n"), std::string::npos) << r.sortie;
+    // A text that is no headword: the list around its place, the nearest headword marked.
+    r = Lancer({"--liste", "mais"});
+    EXPECT_EQ(r.code, CODE_TROUVE);
+    EXPECT_EQ(r.erreurs, "« mais » n'est pas une entrée ; la plus proche : maison\n");
+    EXPECT_NE(r.sortie.find("  été\n> maison\n  pâte\n"), std::string::npos) << r.sortie;
+    r = Lancer({"--liste", "zz"});  // after the last headword: the last one
+    EXPECT_EQ(r.code, CODE_TROUVE);
+    EXPECT_EQ(r.sortie.substr(r.sortie.size() - 7), "> vers\n") << r.sortie;
     r = Lancer({"--liste", "--sans-villes", "abord"});
     EXPECT_EQ(r.sortie.find("Amiens"), std::string::npos) << r.sortie;
     EXPECT_NE(r.sortie.find("> abord\n"), std::string::npos) << r.sortie;

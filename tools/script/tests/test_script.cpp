@@ -94,7 +94,10 @@ TEST_F(Script, RechercheNavigationHistoriqueAideEtLien) {
         &code);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(sortie,
-              "liste_type=Dictionnaire\nmot_choisi=maison\nmot=maisons\nliste=\nselection=-1\nconjugaison=0\neffacer=0\n"
+              // The list follows the typing to the headword after "maisons"; the lemma
+              // is shown without moving it.
+              "liste_type=Dictionnaire\nmot_choisi=maison\nmot=maisons\n"
+              "liste=aimer|chat|maison|monnaie|pognon|porte|porte-monnaie\nselection=3\nconjugaison=0\neffacer=0\n"
               "definition<<\nNOM \n\n- Bâtiment.\n>>\n"
               "liste_type=Dictionnaire\nmot_choisi=chat\nmot=chat\n"
               "liste=aimer|chat|maison|monnaie|pognon|porte|porte-monnaie\nselection=1\nconjugaison=0\neffacer=0\n"

@@ -1,7 +1,8 @@
-#include "tools/dico/RechercheTolerante.h"
+#include "rendu/RechercheTolerante.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
 
 #include "data/Dictionnaire.h"
@@ -50,18 +51,35 @@ std::string SansElision(const std::string& mot) {
     return {};
 }
 
-// Every headword under its accent-free form, built on the first use.
+// Quotes, brackets and the marks that end a phrase, as a word copied out of a
+// sentence brings them along: '"()[].,;:!? and the typographic ones.
+bool EstPonctuationAutour(char c) {
+    static const std::string ponctuation = "'\"()[]{}.,;:!?\x85\x91\x92\x93\x94\xAB\xBB";
+    return ponctuation.find(c) != std::string::npos;
+}
+
+bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\xA0'; }
+
+// Every headword under its accent-free form, built on the first use and
+// again when another dictionary was loaded (tests load several): one of the
+// same size is told apart by its storage and its first and last headwords.
 const std::map<std::string, std::vector<std::string>>& MotsParFormeSansAccents() {
     static std::map<std::string, std::vector<std::string>> index;
-    static std::size_t indexes = 0;
+    static std::vector<std::string> signature;
     const std::vector<Article>& articles = ArticlesDictionnaire();
-    if (indexes != articles.size()) {
+    std::vector<std::string> courante = {std::to_string(articles.size()),
+                                         std::to_string(reinterpret_cast<std::uintptr_t>(articles.data()))};
+    if (!articles.empty()) {
+        courante.push_back(articles.front().mot);
+        courante.push_back(articles.back().mot);
+    }
+    if (courante != signature) {
         index.clear();
         for (const Article& article : articles) {
             std::vector<std::string>& mots = index[FormeSansAccents(article.mot)];
             if (mots.empty() || mots.back() != article.mot) mots.push_back(article.mot);
         }
-        indexes = articles.size();
+        signature = std::move(courante);
     }
     return index;
 }
@@ -73,6 +91,13 @@ std::string NettoyerSaisie(const std::string& saisie) {
     std::replace(mot.begin(), mot.end(), APOSTROPHE_TYPOGRAPHIQUE, '\'');
     std::replace(mot.begin(), mot.end(), APOSTROPHE_OUVRANTE, '\'');
     return Elaguer(mot);
+}
+
+std::string SansPonctuationAutour(const std::string& mot) {
+    std::size_t debut = 0, fin = mot.size();
+    while (debut < fin && (EstPonctuationAutour(mot[debut]) || EstBlanc(mot[debut]))) ++debut;
+    while (fin > debut && (EstPonctuationAutour(mot[fin - 1]) || EstBlanc(mot[fin - 1]))) --fin;
+    return mot.substr(debut, fin - debut);
 }
 
 std::string FormeSansAccents(const std::string& mot) {
@@ -95,10 +120,14 @@ MotAffiche RechercherCommeLaFenetre(const std::string& mot, const CarteOptions& 
 
 std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const CarteOptions& typesExclus) {
     const std::string nettoye = NettoyerSaisie(saisie);
-    std::vector<std::string> essais = Variantes(nettoye);
-    const std::string sansElision = SansElision(nettoye);
-    if (!sansElision.empty())
-        for (const std::string& variante : Variantes(sansElision)) AjouterUnique(essais, variante);
+    std::vector<std::string> bases = {nettoye};
+    AjouterUnique(bases, SansElision(nettoye));
+    const std::string sansPonctuation = SansPonctuationAutour(nettoye);
+    AjouterUnique(bases, sansPonctuation);
+    AjouterUnique(bases, SansElision(sansPonctuation));
+    std::vector<std::string> essais;
+    for (const std::string& base : bases)
+        for (const std::string& variante : Variantes(base)) AjouterUnique(essais, variante);
     for (const std::string& essai : essais) {
         MotAffiche affiche = RechercherCommeLaFenetre(essai, typesExclus);
         if (!affiche.articles.empty()) return {affiche};
@@ -106,7 +135,7 @@ std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const Cart
     std::vector<MotAffiche> resultats;
     const auto& index = MotsParFormeSansAccents();
     std::vector<std::string> formes;
-    for (const std::string& essai : {nettoye, sansElision}) AjouterUnique(formes, FormeSansAccents(essai));
+    for (const std::string& base : bases) AjouterUnique(formes, FormeSansAccents(base));
     for (const std::string& forme : formes) {
         const auto trouve = index.find(forme);
         if (trouve == index.end()) continue;

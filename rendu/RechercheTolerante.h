@@ -1,7 +1,7 @@
 #pragma once
-// The word lookup of the terminal command: the main window's "rechercher"
-// (the headword, then the inflected forms), tried on what a terminal user
-// means rather than on the bytes typed. Windows-1252 text.
+// The forgiving lookup the main window falls back on and the terminal
+// command uses: "rechercher" (the headword, then the inflected forms), tried
+// on what a reader means rather than on the bytes typed. Windows-1252 text.
 #include <string>
 #include <vector>
 
@@ -23,10 +23,15 @@ MotAffiche RechercherCommeLaFenetre(const std::string& mot, const CarteOptions& 
 // The words to show for a typed word, tried in this order, the first that
 // gives articles winning: the cleaned word, then in lower case, then with
 // "oe" as "\x9C"; then the same without an elided article or pronoun
-// ("l'", "d'", "qu'"...); then every headword that differs from one of those
+// ("l'", "d'", "qu'"...); then all of these without the punctuation around
+// the word ("maison'", "(maison)"); then every headword that differs from one of those
 // only by accents (and case, and "\x9C" written "oe"), in dictionary order.
 // Empty when nothing is found.
 std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const CarteOptions& typesExclus);
+
+// The word without the blanks, quotes, brackets and end-of-phrase marks
+// around it ("(maison)," gives "maison").
+std::string SansPonctuationAutour(const std::string& mot);
 
 // Lower case, no accents, "\x9C" and "\xE6" as two letters: the form that
 // words differing only by these share.
