@@ -135,6 +135,22 @@ bool FluxBaliseLecteur::LireChaine(std::string& valeur) {
     return true;
 }
 
+bool FluxBaliseLecteur::LireVue(const unsigned char*& debut, std::size_t& longueur) {
+    Curseur curseur(octets_, taille_, position_);
+    unsigned char balise = 0;
+    if (!curseur.Octet(balise)) return false;
+    std::size_t lue = 0;
+    if (balise >= BALISE_COURTE && balise <= BALISE_COURTE + LONGUEUR_COURTE_MAX)
+        lue = balise - BALISE_COURTE;
+    else if (balise != BALISE_LONGUE && balise != BALISE_TRES_LONGUE) return false;
+    else if (!curseur.Nombre(1, lue)) return false;
+    if (lue > curseur.Reste()) return false;
+    debut = octets_ + curseur.Position();
+    longueur = lue;
+    position_ = curseur.Position() + lue;
+    return true;
+}
+
 bool FluxBaliseLecteur::LireListe(std::vector<std::string>& valeur) {
     Curseur curseur(octets_, taille_, position_);
     std::int32_t total = 0;

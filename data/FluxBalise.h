@@ -14,6 +14,8 @@ public:
     bool LireEntier(std::int32_t& valeur);
     bool LireReel(float& valeur);
     bool LireChaine(std::string& valeur);
+    // A string item's bytes where they lie in the block, without a copy.
+    bool LireVue(const unsigned char*& debut, std::size_t& longueur);
     bool LireListe(std::vector<std::string>& valeur);
     bool LireTable(std::map<std::string, std::string>& valeur);
     std::size_t Position() const { return position_; }

@@ -14,6 +14,7 @@
 #include "data/IndexFlexions.h"
 #include "data/tests/ContenuEssais.h"
 #include "text/index/ChargeIndex.h"
+#include "text/index/IndexBlocs.h"
 
 namespace fs = std::filesystem;
 
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
         {"dictionnaire/essai", dictionnaire},
         {"index_flexions/essai", flexions},
         {"charge_index/essai", index},
+        {"blocs/dictionnaire", EmballerDictionnaire(ETIQUETTE_ESSAI, ArticlesEssai(), 200)},
+        {"blocs/flexions", EmballerIndexFlexions(IndexEssai(), 20)},
+        {"blocs/index", EmballerIndexBlocs({{"mzn", {"maison", "mesun"}}, {"a", {}}}, "0123456789abcdef", "iv", 8)},
         {"stardict_index/essai", IndexStarDict()},
         {"stardict_articles/essai", articles},
         {"littre/essai", Littre()},

@@ -54,14 +54,13 @@ std::string SansElision(const std::string& mot) {
 const std::map<std::string, std::vector<std::string>>& MotsParFormeSansAccents() {
     static std::map<std::string, std::vector<std::string>> index;
     static std::size_t indexes = 0;
-    const std::vector<Article>& articles = ArticlesDictionnaire();
-    if (indexes != articles.size()) {
+    if (indexes != NombreArticles()) {
         index.clear();
-        for (const Article& article : articles) {
-            std::vector<std::string>& mots = index[FormeSansAccents(article.mot)];
-            if (mots.empty() || mots.back() != article.mot) mots.push_back(article.mot);
+        for (const std::string& titre : TitresDictionnaire()) {
+            std::vector<std::string>& mots = index[FormeSansAccents(titre)];
+            if (mots.empty() || mots.back() != titre) mots.push_back(titre);
         }
-        indexes = articles.size();
+        indexes = NombreArticles();
     }
     return index;
 }

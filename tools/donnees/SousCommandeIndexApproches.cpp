@@ -15,7 +15,7 @@
 #include "data/ClesDonnees.h"
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
+#include "text/index/IndexBlocs.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
@@ -41,12 +41,10 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
 // The headwords, each once, through the program's own pipeline and parser.
 bool LireMotsVedettes(const std::string& chemin, std::vector<std::string>& mots) {
     if (!EnregistrerFichierCommeRessource(chemin, RESSOURCE_DICTIONNAIRE)) return false;
-    BlocOctets charge = ChargerDonnees(RESSOURCE_DICTIONNAIRE, true, true, CleDictionnaire(),
-                                       IvDictionnaire().c_str());
-    if (charge.Vide() || !ChargerDictionnaireDepuis(charge.Donnees(), charge.Taille())) return false;
+    if (!ChargerDictionnaire()) return false;
     std::set<std::string> vus;
-    for (const Article& article : ArticlesDictionnaire())
-        if (!article.mot.empty() && vus.insert(article.mot).second) mots.push_back(article.mot);
+    for (const std::string& titre : TitresDictionnaire())
+        if (!titre.empty() && vus.insert(titre).second) mots.push_back(titre);
     return !mots.empty();
 }
 
@@ -101,8 +99,8 @@ int SousCommandeIndexApproches(const std::vector<std::string>& arguments) {
             index[cle].push_back(mot);
             ++references;
         }
-        const std::vector<unsigned char> octets = EmballerDonnees(
-            EcrireChargeIndex(index), true, true, CleIndexApproches(ligne.chaine), ligne.chaine);
+        const std::vector<unsigned char> octets =
+            EmballerIndexBlocs(index, CleIndexApproches(ligne.chaine), ligne.chaine);
         if (!EcrireFichierAtomique(std::filesystem::path(options.sortie) / ligne.ressource, octets)) {
             std::fprintf(stderr, "index-approches : \xC3\xA9\x63riture impossible de %s\n", ligne.ressource);
             return 1;
