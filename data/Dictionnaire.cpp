@@ -215,10 +215,11 @@ FenetreListe DictionnairePrincipal::FenetreMots(const std::string& mot, int apre
 std::vector<std::string> DictionnairePrincipal::RechercherPleinTexte(const std::string& mot, bool dansExemples) const {
     const std::vector<CorrespondancePleinTexte> trouves = ChercherDansBlocs(
         NombreBlocs(), [this](std::size_t bloc, std::vector<unsigned char>& octets) { return InflaterBloc(bloc, octets); },
-        [this](std::size_t bloc, const std::vector<unsigned char>& octets, std::vector<Article>& articles) {
-            LireBloc(bloc, octets, articles);
+        [this](std::size_t bloc) {
+            const std::size_t premier = index_.Premiers()[bloc];
+            return EtendueBloc{premier, FinDuBloc(bloc) - premier};
         },
-        mot, dansExemples);
+        [this](std::size_t article) { return index_.Titre(article); }, mot, dansExemples);
     std::vector<std::string> mots;
     mots.reserve(trouves.size());
     // The trace lines come in article order, whatever core found them.

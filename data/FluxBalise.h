@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class FluxBaliseLecteur {
@@ -18,6 +19,10 @@ public:
     bool LireVue(const unsigned char*& debut, std::size_t& longueur);
     bool LireListe(std::vector<std::string>& valeur);
     bool LireTable(std::map<std::string, std::string>& valeur);
+    // The list's strings where they lie in the block, without a copy.
+    bool LireListeVues(std::vector<std::string_view>& valeur);
+    // Steps over a string map.
+    bool SauterTable();
     std::size_t Position() const { return position_; }
     std::size_t Reste() const { return taille_ - position_; }
 
