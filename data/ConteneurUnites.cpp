@@ -73,6 +73,13 @@ std::uint32_t ConteneurUnites::Decalage(std::size_t numero) const {
     return LireMot32(octets_ + TAILLE_ENTETE + 4 * numero);
 }
 
+const unsigned char* ConteneurUnites::OctetsUnite(std::size_t numero, std::size_t& taille) const {
+    taille = 0;
+    if (numero >= nombre_) return nullptr;
+    taille = Decalage(numero + 1) - Decalage(numero);
+    return octets_ + Decalage(numero);
+}
+
 bool ConteneurUnites::LireUnite(std::size_t numero, const std::string& cle, const char* iv,
                                 std::vector<unsigned char>& sortie) const {
     sortie.clear();

@@ -20,6 +20,8 @@ public:
     // out of order or beyond the end.
     bool Ouvrir(const unsigned char* octets, std::size_t taille);
     std::size_t NombreUnites() const { return nombre_; }
+    // Unit `numero`'s stored bytes, as they lie (the benchmarks time each step).
+    const unsigned char* OctetsUnite(std::size_t numero, std::size_t& taille) const;
     // Unit `numero` deciphered and inflated into `sortie`. False when it is
     // damaged: it does not decipher, does not inflate, fails its checksum or
     // is larger than TAILLE_UNITE_MAX.

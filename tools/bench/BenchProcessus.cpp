@@ -54,7 +54,8 @@ bool Lancer(const std::vector<std::string>& arguments, const std::string& entree
     if (wait4(enfant, &statut, 0, &usage) != enfant) return false;
     ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
     mio = double(usage.ru_maxrss) / 1024.0;
-    return WIFEXITED(statut) && WEXITSTATUS(statut) != 127;
+    // 0 found, 1 not found (grep, vocalia-dico); anything else is a failure.
+    return WIFEXITED(statut) && WEXITSTATUS(statut) <= 1;
 }
 
 Mesure Mesurer(const std::vector<std::string>& arguments, const std::string& entree = "/dev/null",
