@@ -36,13 +36,8 @@ installer() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
   fi
-  # The program names the SQLite ODBC driver's library itself; the registered
-  # name is only its fallback when the library was not found at configure time.
-  if ! odbcinst -q -d -n SQLite3 >/dev/null 2>&1; then
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo odbcinst -i -d -f /usr/share/sqliteodbc/unixodbc.ini >/dev/null
-  fi
+  # No ODBC registration: the program names the SQLite ODBC driver's library
+  # (from libsqliteodbc, installed above) itself.
   command -v npm >/dev/null || { local sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq npm; }
   if [ -f tools/package.json ] && [ ! -d tools/node_modules ]; then
     (cd tools && npm ci --no-audit --no-fund --loglevel=error)

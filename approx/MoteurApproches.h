@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "approx/LexiqueApproches.h"
-#include "conjugation/base/IndexeurSecDB.h"
+#include "database/IndexeurSecDB.h"
 
 inline constexpr int SEUIL_DISTANCE = 35;
 inline constexpr std::size_t RESULTATS_MIN = 10;

@@ -9,6 +9,10 @@
 #       checks a graph written by `cmake --graphviz`.
 #
 # A library missing from the table fails the check: a new one must be placed.
+# The pairs of `jamais` fail it when the first reaches the second by any chain
+# of links, however downwards each one is.
+
+cmake_policy(VERSION 3.25)
 
 set(niveaux
   # nothing of ours
@@ -19,20 +23,22 @@ set(niveaux
   # the resource pipeline and the dictionary; the window toolkit's dialog layer
   vocalia_data 1
   vocalia_wx 1
-  # the key index
+  # the key index; the rendering of articles and filters
   vocalia_index 2
+  vocalia_rendu 2
   contenu_essais_donnees 2
   vocalia_fixture_shell 2
   # the database layer
   vocalia_base_donnees 3
-  # the records, the approximate search, the conjugation window
+  # the records, the approximate search, the conjugation database
   vocalia_enregistrements 4
   vocalia_approx 4
   vocalia_conjugation 4
-  vocalia_conjugation_essais 4
-  # the lexicon
+  vocalia_base_donnees_essais 4
+  # the lexicon; the conjugation window
   vocalia_lexique 5
   vocalia_lexique_essais 5
+  vocalia_conjugation_fenetre 5
   # the main window
   vocalia_shell 6
   # the tools
@@ -46,6 +52,12 @@ set(niveaux
   vocalia_donnees_enrichissement 8
   vocalia_donnees_categories 9
   vocalia_donnees_antonymes 9
+)
+
+# The terminal command shows what the window shows without the window.
+set(jamais
+  vocalia_dico vocalia_shell
+  vocalia_dico vocalia_dialogue
 )
 
 function(niveau_de nom sortie)
@@ -92,12 +104,12 @@ if(NOT GRAPHE)
   # ODBC types stay in the database layer's headers.
   file(GLOB_RECURSE entetes RELATIVE ${SOURCE} ${SOURCE}/*.h)
   foreach(entete ${entetes})
-    if(entete MATCHES "^(conjugation/base/|build|tools/node_modules/)")
+    if(entete MATCHES "^(database/|build|tools/node_modules/)")
       continue()
     endif()
     file(STRINGS ${SOURCE}/${entete} inclusions REGEX "^#include <(sql|sqlext|sqltypes)\\.h>")
     if(inclusions)
-      list(APPEND erreurs "${entete} includes ODBC (only conjugation/base/ may)")
+      list(APPEND erreurs "${entete} includes ODBC (only database/ may)")
     endif()
   endforeach()
 endif()
@@ -119,6 +131,7 @@ foreach(lien ${liens})
   string(REGEX REPLACE "^\"(node[0-9]+)\" -> \"(node[0-9]+)\"$" "\\2" vers "${lien}")
   set(nom_de "${nom_${de}}")
   set(nom_vers "${nom_${vers}}")
+  list(APPEND liens_de_${nom_de} "${nom_vers}")
   est_bibliotheque_a_nous("${nom_de}" "${forme_${de}}" de_a_nous)
   est_bibliotheque_a_nous("${nom_vers}" "${forme_${vers}}" vers_a_nous)
   # Executables are at the top: they may link any library.
@@ -136,6 +149,29 @@ foreach(lien ${liens})
   endif()
   math(EXPR verifies "${verifies} + 1")
 endforeach()
+
+# Every library `depart` reaches, through any number of links.
+function(atteintes depart sortie)
+  set(vues "")
+  set(a_voir ${liens_de_${depart}})
+  while(a_voir)
+    list(POP_FRONT a_voir nom)
+    if(NOT nom IN_LIST vues)
+      list(APPEND vues ${nom})
+      list(APPEND a_voir ${liens_de_${nom}})
+    endif()
+  endwhile()
+  set(${sortie} ${vues} PARENT_SCOPE)
+endfunction()
+
+set(paires ${jamais})
+while(paires)
+  list(POP_FRONT paires depart interdite)
+  atteintes(${depart} vues)
+  if(interdite IN_LIST vues)
+    list(APPEND erreurs "${depart} reaches ${interdite}")
+  endif()
+endwhile()
 
 if(verifies EQUAL 0)
   list(APPEND erreurs "no link between our libraries found in ${GRAPHE}")

@@ -11,16 +11,13 @@
 #include <memory>
 #include <vector>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/base/IndexeurSecDB.h"
 #include "conjugation/DossierPrive.h"
-#include "conjugation/TableauConjugaison.h"
 #include "data/Ressources.h"
+#include "database/ConnexionBase.h"
+#include "database/IndexeurSecDB.h"
 #include "platform/RessourcesEmbarquees.h"
-#include "platform/dialogue/InterfaceUtilisateur.h"
 #include "text/FichiersTexte.h"
 #include "text/Trace.h"
-#include "text/Transformations.h"
 
 const char* const MOT_DE_PASSE_CONJUGAISONS = "verbeconjug";
 
@@ -144,20 +141,5 @@ bool ChargerConjugaison(const std::string& verbe, const std::string& chemin, std
         return false;
     }
     texte.assign(reinterpret_cast<const char*>(sortie.data()));
-    return true;
-}
-
-bool ZephJugaison(const std::string& verbe) {
-    std::string chemin;
-    if (!PreparerBaseConjugaisons(chemin)) return false;
-    std::string texte;
-    if (!ChargerConjugaison(verbe, chemin, texte)) {
-        BoiteMessage("Zeph", "La conjugaison de [" + verbe + "] ne peut pas \xEAtre affich\xE9" "e", Icone::Avertissement);
-        return false;
-    }
-    TableauConjugaison tableau;
-    tableau.titre = "ZephJugaison - VERBE " + verbe;
-    tableau.texte = FinsDeLigneCRLF(texte);
-    tableau.LancerModal();
     return true;
 }

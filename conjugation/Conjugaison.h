@@ -1,7 +1,8 @@
 #pragma once
-// The "conjugaison" command: the conjugation database is put in the user's
-// private folder once, each request reads one verb's row from it, and the
-// text is shown in its own modal window.
+// The conjugation database behind the "conjugaison" command: put in the
+// user's private folder once, each request reads one verb's row from it.
+// No window here (conjugation/fenetre/ shows the text), so that the terminal
+// command reads the same rows without the dialog layer.
 #include <cstddef>
 #include <string>
 
@@ -11,11 +12,6 @@ inline constexpr const char* NOM_COPIE_CONJUGAISONS = "zephjugaisons.tmp";
 inline constexpr const char* BASE_CONJUGAISONS_DEFAUT = "zephconjugaisons.";
 inline constexpr std::size_t CAPACITE_TEXTE_CONJUGAISON = 10000;
 extern const char* const MOT_DE_PASSE_CONJUGAISONS;
-
-// Shows the verb's table, or the warning that it cannot be shown. True when
-// the window was shown; false, with nothing shown, when the database cannot
-// be put on disk.
-bool ZephJugaison(const std::string& verbe);
 
 // The path of the on-disk copy in the private folder (DossierPrive), written
 // again unless the file there is ours and holds exactly the embedded

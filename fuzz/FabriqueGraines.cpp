@@ -13,8 +13,8 @@
 #include "data/FluxBalise.h"
 #include "data/IndexFlexions.h"
 #include "data/tests/ContenuEssais.h"
-#include "text/index/ChargeIndex.h"
-#include "text/index/IndexBlocs.h"
+#include "index/ChargeIndex.h"
+#include "index/IndexBlocs.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include "data/ConteneurUnites.h"
 #include "data/Dictionnaire.h"
 #include "fuzz/Harnais.h"
-#include "text/index/IndexBlocs.h"
+#include "index/IndexBlocs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t taille) {
     ConteneurUnites conteneur;

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fuzz/Harnais.h"
-#include "text/index/ChargeIndex.h"
-#include "text/index/Indexeur.h"
+#include "index/ChargeIndex.h"
+#include "index/Indexeur.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t taille) {
     ContenuIndex contenu;

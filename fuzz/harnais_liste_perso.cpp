@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "approx/lexique/ListePerso.h"
 #include "fuzz/Harnais.h"
+#include "lexique/ListePerso.h"
 #include "text/FichiersTexte.h"
 
 namespace {

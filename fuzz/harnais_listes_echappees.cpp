@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/base/ListeEchappee.h"
+#include "database/ListeEchappee.h"
 #include "fuzz/Harnais.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t taille) {

@@ -1,14 +1,14 @@
 #include "shell/DialogueThesaurus.h"
 
-#include "conjugation/Conjugaison.h"
+#include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
 #include "platform/dialogue/EchangeDonnees.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
+#include "rendu/RenduArticle.h"
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/ModelesDialogues.h"
-#include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "text/Transformations.h"
 

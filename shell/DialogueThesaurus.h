@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "lexique/RechercheApproches.h"
 #include "platform/dialogue/Dialogue.h"
+#include "rendu/OptionsFiltre.h"
 #include "shell/CEditDoubleClickThesaurus.h"
-#include "shell/OptionsFiltre.h"
-#include "shell/RechercheApproches.h"
 
 enum class ModeListe { Dictionnaire, Historique, RecTexte, Approches };
 

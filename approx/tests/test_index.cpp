@@ -6,10 +6,10 @@
 
 #include "approx/tests/RessourcesEssai.h"
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
-#include "text/index/IndexBlocs.h"
-#include "text/index/Indexeur.h"
-#include "text/index/Xmapstringvectorstring.h"
+#include "index/ChargeIndex.h"
+#include "index/IndexBlocs.h"
+#include "index/Indexeur.h"
+#include "index/Xmapstringvectorstring.h"
 
 using Mots = std::vector<std::string>;
 using namespace std::string_literals;

@@ -12,7 +12,7 @@
 #include "approx/TypesCles.h"
 #include "approx/tests/RessourcesEssai.h"
 #include "data/Ressources.h"
-#include "text/index/ChargeIndex.h"
+#include "index/ChargeIndex.h"
 
 using Mots = std::vector<std::string>;
 using Index = std::map<std::string, Mots>;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "conjugation/Conjugaison.h"
+#include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Ressources.h"
 #include "platform/dialogue/SansEcran.h"
 

@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "approx/lexique/tests/EnvironnementEssai.h"
 #include "approx/tests/RessourcesEssai.h"
 #include "conjugation/Conjugaison.h"
 #include "conjugation/DossierPrive.h"
-#include "conjugation/TableauConjugaison.h"
-#include "conjugation/tests/BaseEssai.h"
+#include "conjugation/fenetre/TableauConjugaison.h"
+#include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Ressources.h"
+#include "database/IndexeurSecDB.h"
+#include "database/tests/BaseEssai.h"
+#include "lexique/tests/EnvironnementEssai.h"
 #include "platform/dialogue/SansEcran.h"
-#include "conjugation/base/IndexeurSecDB.h"
 
 // The copy of the conjugation database in the user's private folder. This
 // executable registers a small database of the test as the embedded one.

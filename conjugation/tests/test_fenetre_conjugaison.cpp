@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "conjugation/Conjugaison.h"
-#include "conjugation/TableauConjugaison.h"
-#include "conjugation/tests/BaseEssai.h"
+#include "conjugation/fenetre/TableauConjugaison.h"
+#include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Ressources.h"
+#include "database/IndexeurSecDB.h"
+#include "database/tests/BaseEssai.h"
 #include "platform/dialogue/SansEcran.h"
-#include "conjugation/base/IndexeurSecDB.h"
 
 // This executable embeds no conjugation resource: the on-disk copy cannot be
 // made, and the databases are read where the test makes them. The copy itself

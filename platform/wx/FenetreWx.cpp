@@ -201,8 +201,10 @@ void FenetreWx::SurTaille(wxSizeEvent& evenement) {
 
 // VOCALIA_SONDE_TAILLES names a file that receives, after each resizing, the
 // window's inside size and each anchored control's place and size: how the
-// desktop test sees the layout follow the window.
+// desktop test sees the layout follow the window. Only in the test builds,
+// like the pane's probe below.
 void FenetreWx::SonderTailles() const {
+#ifdef VOCALIA_SONDE_ESSAIS
     const char* fichier = std::getenv("VOCALIA_SONDE_TAILLES");
     if (!fichier || !*fichier) return;
     const std::string temporaire = std::string(fichier) + ".tmp";
@@ -217,6 +219,7 @@ void FenetreWx::SonderTailles() const {
     }
     std::fclose(f);
     std::rename(temporaire.c_str(), fichier);
+#endif
 }
 
 // The remembered place is used only while some screen still shows it.

@@ -6,11 +6,11 @@
 
 #include "data/Dictionnaire.h"
 #include "platform/dialogue/SansEcran.h"
+#include "rendu/RenduArticle.h"
 #include "shell/DialogueAideThesaurus.h"
 #include "shell/DialogueThesaurus.h"
 #include "shell/Identifiants.h"
 #include "shell/ModelesDialogues.h"
-#include "shell/RenduArticle.h"
 #include "shell/SourcesDonnees.h"
 #include "shell/tests/Fixture.h"
 

@@ -17,7 +17,7 @@
 #include "data/ConteneurUnites.h"
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
-#include "shell/RenduArticle.h"
+#include "rendu/RenduArticle.h"
 
 namespace {
 

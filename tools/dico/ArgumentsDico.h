@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/OptionsFiltre.h"
+#include "rendu/OptionsFiltre.h"
 
 enum class ModeDico { Articles, Approches, Conjugaison, PleinTexte, Liste, Aide };
 

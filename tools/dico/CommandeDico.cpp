@@ -5,8 +5,8 @@
 
 #include "conjugation/Conjugaison.h"
 #include "data/Dictionnaire.h"
-#include "shell/RechercheApproches.h"
-#include "shell/RenduArticle.h"
+#include "lexique/RechercheApproches.h"
+#include "rendu/RenduArticle.h"
 #include "text/Cp1252.h"
 #include "text/Transformations.h"
 #include "tools/dico/MiseEnPage.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/Article.h"
-#include "shell/OptionsFiltre.h"
+#include "rendu/OptionsFiltre.h"
 
 struct MotAffiche {
     std::string mot;  // the headword whose articles are shown

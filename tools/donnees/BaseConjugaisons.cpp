@@ -7,7 +7,7 @@
 #include <set>
 
 #include "data/Ressources.h"
-#include "conjugation/base/IndexeurSecDB.h"
+#include "database/IndexeurSecDB.h"
 #include "tools/donnees/NomProvisoire.h"
 #include "tools/donnees/TexteConjugaison.h"
 

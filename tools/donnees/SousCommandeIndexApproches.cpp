@@ -15,7 +15,7 @@
 #include "data/ClesDonnees.h"
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
-#include "text/index/IndexBlocs.h"
+#include "index/IndexBlocs.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"

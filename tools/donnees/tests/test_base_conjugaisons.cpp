@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "conjugation/base/ConnexionBase.h"
-#include "conjugation/base/IndexeurSecDB.h"
+#include "database/ConnexionBase.h"
+#include "database/IndexeurSecDB.h"
 #include "tools/donnees/BaseConjugaisons.h"
 #include "tools/donnees/TexteConjugaison.h"
 #include "tools/donnees/Verbiste.h"

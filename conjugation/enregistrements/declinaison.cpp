@@ -1,3 +1,0 @@
-#include "conjugation/enregistrements/declinaison.h"
-
-declinaison::~declinaison() = default;

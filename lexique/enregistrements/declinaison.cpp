@@ -1,0 +1,3 @@
+#include "lexique/enregistrements/declinaison.h"
+
+declinaison::~declinaison() = default;
