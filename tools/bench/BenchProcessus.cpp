@@ -58,8 +58,14 @@ bool Lancer(const std::vector<std::string>& arguments, const std::string& entree
     return WIFEXITED(statut) && WEXITSTATUS(statut) <= 1;
 }
 
+// Not /dev/null: grep stops at its first match when it writes there.
+std::string FichierSortie() {
+    const char* tmp = std::getenv("TMPDIR");
+    return std::string(tmp != nullptr && *tmp ? tmp : "/tmp") + "/vocalia_bench_sortie.txt";
+}
+
 Mesure Mesurer(const std::vector<std::string>& arguments, const std::string& entree = "/dev/null",
-               const std::string& sortie = "/dev/null") {
+               const std::string& sortie = FichierSortie()) {
     Mesure mesure;
     std::vector<double> temps;
     double pic = 0;
@@ -142,5 +148,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string> forme = {dico, "maisons"};
     Ligne("vocalia-dico maisons (a form)", Mesurer(forme), avant(forme, dicoAvant), nullptr, Mesure(), avecAvant);
     std::remove(texte.c_str());
+    std::remove(FichierSortie().c_str());
     return 0;
 }
