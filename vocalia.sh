@@ -14,7 +14,7 @@ action=${1:-lancer}
 
 paquets=(
   build-essential cmake ninja-build pkg-config
-  zlib1g-dev libssl-dev libgtest-dev
+  zlib1g-dev libzstd-dev libssl-dev libgtest-dev
   libwxgtk3.2-dev
   unixodbc unixodbc-dev libsqliteodbc sqlite3 libsqlite3-dev
   stardict-xmlittre mythes-fr hunspell-fr-comprehensive verbiste
@@ -113,6 +113,7 @@ case "$action" in
     (cd build/make && ctest --output-on-failure -R 'SourcesDonnees')
     ;;
   bench)
+    paquets+=(sdcv)  # the anchor of the lookup figures, on the same Littré
     installer
     construire build/release bench -DCMAKE_BUILD_TYPE=Release
     ;;

@@ -18,6 +18,7 @@ set(niveaux
   # nothing of ours
   vocalia_platform 0
   vocalia_text 0
+  vocalia_donnees_partagees 0
   # the resource pipeline and the dictionary; the window toolkit's dialog layer
   vocalia_data 1
   vocalia_dialogue 1

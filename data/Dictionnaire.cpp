@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "data/ClesDonnees.h"
 #include "data/EnregistrementArticle.h"
 #include "data/FluxBalise.h"
 #include "data/IndexFlexions.h"
+#include "data/PleinTexte.h"
 #include "data/Ressources.h"
 #include "text/OrdreFrancais.h"
 #include "text/Trace.h"
@@ -15,45 +15,15 @@
 
 namespace {
 
-constexpr std::size_t ARTICLES_RESERVES = 200000;
 constexpr float VERSION_FORMAT = 1.0f;
-
-std::vector<Article>& Articles() {
-    static std::vector<Article> articles;
-    return articles;
-}
-
-std::string& Etiquette() {
-    static std::string etiquette;
-    return etiquette;
-}
+// A fixture's payload is small: compressing it hard would only slow the tests.
+constexpr int NIVEAU_COMPRESSION_RAPIDE = 1;
 
 bool LireEntete(FluxBaliseLecteur& flux, std::string& etiquette, std::int32_t& nombre) {
     float version = 0, inutilise = 0;
     if (!flux.LireReel(version) || version != VERSION_FORMAT) return false;
     return flux.LireReel(inutilise) && flux.LireChaine(etiquette) && flux.LireEntier(nombre) &&
            nombre >= 0;
-}
-
-bool Contient(const std::string& texte, const std::string& motif) {
-    return memmem(texte.data(), texte.size(), motif.data(), motif.size()) != nullptr;
-}
-
-bool ExempleContient(const Sens& sens, const std::string& mot) {
-    return std::any_of(sens.exemples.begin(), sens.exemples.end(),
-                       [&](const std::string& exemple) { return Contient(exemple, mot); });
-}
-
-// The definition is tested first, and only its match is traced.
-bool ArticleContient(const Article& article, const std::string& mot, bool dansExemples) {
-    for (const Sens& sens : article.sens) {
-        if (Contient(sens.definition, mot)) {
-            Trace("SENS: [%s]\n", sens.definition.c_str());
-            return true;
-        }
-        if (dansExemples && ExempleContient(sens, mot)) return true;
-    }
-    return false;
 }
 
 std::optional<std::string> PremierLemme(const std::string& forme) {
@@ -64,64 +34,120 @@ std::optional<std::string> PremierLemme(const std::string& forme) {
 
 }  // namespace
 
-bool ChargerDictionnaire() {
-    BlocOctets charge = ChargerDonnees(RESSOURCE_DICTIONNAIRE, true, true, CleDictionnaire(),
-                                       IvDictionnaire().c_str());
-    if (charge.Vide()) {
-        Articles().clear();
+bool DictionnairePrincipal::Ouvrir(const unsigned char* octets, std::size_t taille) {
+    Vider();
+    ConteneurUnites conteneur;
+    if (!conteneur.Ouvrir(octets, taille) || conteneur.NombreUnites() == 0) return false;
+    std::string cle = CleDictionnaire(), iv = IvDictionnaire();
+    std::vector<unsigned char> octetsIndex;
+    IndexTitres index;
+    if (!conteneur.LireUnite(0, cle, iv.c_str(), octetsIndex) || !index.Lire(std::move(octetsIndex)) ||
+        index.Premiers().size() != conteneur.NombreUnites() - 1)
         return false;
-    }
-    const bool complet = ChargerDictionnaireDepuis(charge.Donnees(), charge.Taille());
-    charge.Liberer();
-    return complet;
-}
-
-bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille) {
-    std::vector<Article>& articles = Articles();
-    articles.clear();
-    articles.reserve(ARTICLES_RESERVES);
-    FluxBaliseLecteur flux(octets, taille);
-    std::string etiquette;
-    std::int32_t nombre = 0;
-    if (!LireEntete(flux, etiquette, nombre)) return false;
-    Etiquette() = std::move(etiquette);
-    for (std::int32_t i = 0; i < nombre; ++i) {
-        Article article;
-        if (!LireArticle(flux, article)) return false;  // the articles before it stay
-        articles.push_back(std::move(article));
-    }
+    conteneur_ = conteneur;
+    index_ = std::move(index);
+    cle_ = std::move(cle);
+    iv_ = std::move(iv);
     return true;
 }
 
-const std::vector<Article>& ArticlesDictionnaire() { return Articles(); }
+bool DictionnairePrincipal::OuvrirCopie(std::vector<unsigned char> octets) {
+    Vider();
+    copie_ = std::move(octets);
+    if (Ouvrir(copie_.data(), copie_.size())) return true;
+    std::vector<unsigned char>().swap(copie_);
+    return false;
+}
 
-const std::string& EtiquetteDonnees() { return Etiquette(); }
+void DictionnairePrincipal::Vider() {
+    // The label stays until a sound index brings another one.
+    index_.Vider();
+    conteneur_ = ConteneurUnites();
+    std::lock_guard<std::mutex> garde(verrou_);
+    cache_.Vider();
+}
 
-PositionMot ChercherPosition(const std::string& mot) {
-    const std::vector<Article>& articles = Articles();
+std::size_t DictionnairePrincipal::BlocsEnCache() const {
+    std::lock_guard<std::mutex> garde(verrou_);
+    return cache_.Taille();
+}
+
+std::size_t DictionnairePrincipal::BlocDe(std::size_t article) const {
+    const std::vector<std::uint32_t>& premiers = index_.Premiers();
+    const auto apres = std::upper_bound(premiers.begin(), premiers.end(), std::uint32_t(article));
+    return std::size_t(apres - premiers.begin()) - 1;
+}
+
+std::size_t DictionnairePrincipal::FinDuBloc(std::size_t bloc) const {
+    return bloc + 1 < NombreBlocs() ? index_.Premiers()[bloc + 1] : NombreArticles();
+}
+
+bool DictionnairePrincipal::InflaterBloc(std::size_t bloc, std::vector<unsigned char>& octets) const {
+    return conteneur_.LireUnite(bloc + 1, cle_, iv_.c_str(), octets);
+}
+
+void DictionnairePrincipal::LireBloc(std::size_t bloc, const std::vector<unsigned char>& octets,
+                                     std::vector<Article>& articles) const {
+    // A bad record ends the block as it ended the whole payload before: the
+    // articles before it stay usable.
+    const std::size_t premier = index_.Premiers()[bloc];
+    LireBlocArticles(octets.data(), octets.size(), FinDuBloc(bloc) - premier, articles);
+    // Headwords that disagree with the index would break its order.
+    for (std::size_t i = 0; i < articles.size(); ++i)
+        if (articles[i].mot != index_.Titre(premier + i)) {
+            articles.resize(i);
+            break;
+        }
+}
+
+BlocArticles DictionnairePrincipal::Bloc(std::size_t bloc) const {
+    {
+        std::lock_guard<std::mutex> garde(verrou_);
+        if (BlocArticles enCache = cache_.Trouver(bloc)) return enCache;
+    }
+    auto articles = std::make_shared<std::vector<Article>>();
+    std::vector<unsigned char> octets;
+    // A damaged block is refused whole: none of its articles is found.
+    if (InflaterBloc(bloc, octets)) LireBloc(bloc, octets, *articles);
+    std::lock_guard<std::mutex> garde(verrou_);
+    cache_.Garder(bloc, articles);
+    return articles;
+}
+
+void DictionnairePrincipal::AjouterArticle(std::size_t i, std::vector<Article>& articles) const {
+    const std::size_t bloc = BlocDe(i);
+    const BlocArticles lus = Bloc(bloc);
+    const std::size_t rang = i - index_.Premiers()[bloc];
+    if (rang < lus->size()) articles.push_back((*lus)[rang]);
+}
+
+PositionMot DictionnairePrincipal::ChercherPosition(const std::string& mot) const {
     PositionMot position;
-    if (mot.empty() || articles.empty()) return position;
-    const int dernier = int(articles.size()) - 1;
+    const std::size_t nombre = NombreArticles();
+    if (mot.empty() || nombre == 0) return position;
+    const int dernier = int(nombre) - 1;
+    const char* cherche = mot.c_str();
     auto trouve = [&position](int index) {
         position.trouve = true;
         position.index = index;
         return position;
     };
-    if (MotsEgaux(mot, articles.front().mot)) return trouve(0);
-    if (MotsEgaux(mot, articles.back().mot)) return trouve(dernier);
-    if (MotSuperieur(articles.front().mot, mot)) {
+    if (MotsEgaux(cherche, index_.C(0))) return trouve(0);
+    if (MotsEgaux(cherche, index_.C(std::size_t(dernier)))) return trouve(dernier);
+    if (MotSuperieur(index_.C(0), cherche)) {
         position.insertion = 0;
         return position;
     }
-    if (MotSuperieur(mot, articles.back().mot)) {
+    if (MotSuperieur(cherche, index_.C(std::size_t(dernier)))) {
         position.apresDernier = dernier;
         return position;
     }
     int bas = 0, haut = dernier;
     while (haut - bas > 1) {
         const int milieu = (bas + haut) / 2;
-        if (MotsEgaux(mot, articles[milieu].mot)) return trouve(milieu);
-        if (MotSuperieur(articles[milieu].mot, mot))
+        const char* titre = index_.C(std::size_t(milieu));
+        if (MotsEgaux(cherche, titre)) return trouve(milieu);
+        if (MotSuperieur(titre, cherche))
             haut = milieu;
         else
             bas = milieu;
@@ -130,28 +156,32 @@ PositionMot ChercherPosition(const std::string& mot) {
     return position;
 }
 
-std::vector<Article> TrouverArticles(const std::string& mot) {
-    const std::vector<Article>& articles = Articles();
+std::vector<Article> DictionnairePrincipal::TrouverArticles(const std::string& mot) const {
     std::vector<Article> resultat;
     const PositionMot position = ChercherPosition(mot);
     if (!position.trouve) return resultat;
     std::size_t debut = std::size_t(position.index);
     // The search may land on any article of a run of equal headwords.
-    while (debut > 0 && articles[debut - 1].mot == articles[debut].mot) --debut;
-    for (std::size_t i = debut; i < articles.size() && articles[i].mot == mot; ++i)
-        resultat.push_back(articles[i]);
+    while (debut > 0 && index_.Titre(debut - 1) == index_.Titre(debut)) --debut;
+    for (std::size_t i = debut; i < NombreArticles() && index_.Titre(i) == mot; ++i) AjouterArticle(i, resultat);
     return resultat;
 }
 
-std::vector<Article> TrouverArticlesSequentiel(const std::string& mot) {
+std::vector<Article> DictionnairePrincipal::TrouverArticlesSequentiel(const std::string& mot) const {
     std::vector<Article> resultat;
-    for (const Article& article : Articles())
-        if (article.mot == mot) resultat.push_back(article);
+    for (std::size_t i = 0; i < NombreArticles(); ++i)
+        if (index_.Titre(i) == mot) AjouterArticle(i, resultat);
     return resultat;
 }
 
-FenetreListe FenetreMots(const std::string& mot, int apres, int avant) {
-    const std::vector<Article>& articles = Articles();
+std::vector<std::string> DictionnairePrincipal::Titres() const {
+    std::vector<std::string> titres;
+    titres.reserve(NombreArticles());
+    for (std::size_t i = 0; i < NombreArticles(); ++i) titres.emplace_back(index_.Titre(i));
+    return titres;
+}
+
+FenetreListe DictionnairePrincipal::FenetreMots(const std::string& mot, int apres, int avant) const {
     FenetreListe fenetre;
     const PositionMot position = ChercherPosition(mot);
     int centre = -1;
@@ -162,13 +192,13 @@ FenetreListe FenetreMots(const std::string& mot, int apres, int avant) {
     else
         return fenetre;
     const long premier = std::max(0L, long(centre) - 3L * std::max(avant, 0));
-    const long dernier = std::min(long(articles.size()) - 1, long(centre) + 3L * std::max(apres, 0));
+    const long dernier = std::min(long(NombreArticles()) - 1, long(centre) + 3L * std::max(apres, 0));
     int selection = -1;
     for (long i = premier; i <= dernier; ++i) {
-        const std::string& titre = articles[std::size_t(i)].mot;
+        const std::string_view titre = index_.Titre(std::size_t(i));
         if (!fenetre.mots.empty() && fenetre.mots.back() == titre) continue;
         if (selection < 0 && titre == mot) selection = int(fenetre.mots.size());
-        fenetre.mots.push_back(titre);
+        fenetre.mots.emplace_back(titre);
     }
     if (position.trouve) {
         fenetre.selection = std::max(selection, 0);
@@ -180,6 +210,85 @@ FenetreListe FenetreMots(const std::string& mot, int apres, int avant) {
         fenetre.selection = int(std::min(bas, long(fenetre.mots.size()) - 1));
     }
     return fenetre;
+}
+
+std::vector<std::string> DictionnairePrincipal::RechercherPleinTexte(const std::string& mot, bool dansExemples) const {
+    const std::vector<CorrespondancePleinTexte> trouves = ChercherDansBlocs(
+        NombreBlocs(), [this](std::size_t bloc, std::vector<unsigned char>& octets) { return InflaterBloc(bloc, octets); },
+        [this](std::size_t bloc) {
+            const std::size_t premier = index_.Premiers()[bloc];
+            return EtendueBloc{premier, FinDuBloc(bloc) - premier};
+        },
+        [this](std::size_t article) { return index_.Titre(article); }, mot, dansExemples);
+    std::vector<std::string> mots;
+    mots.reserve(trouves.size());
+    // The trace lines come in article order, whatever core found them.
+    for (const CorrespondancePleinTexte& trouve : trouves) {
+        if (!trouve.definition.empty()) Trace("SENS: [%s]\n", trouve.definition.c_str());
+        mots.push_back(trouve.mot);
+    }
+    return mots;
+}
+
+std::vector<Article> DictionnairePrincipal::TousLesArticles() const {
+    std::vector<Article> articles;
+    articles.reserve(NombreArticles());
+    std::vector<unsigned char> octets;
+    std::vector<Article> bloc;
+    for (std::size_t b = 0; b < NombreBlocs(); ++b) {
+        if (!InflaterBloc(b, octets)) continue;
+        LireBloc(b, octets, bloc);
+        std::move(bloc.begin(), bloc.end(), std::back_inserter(articles));
+    }
+    return articles;
+}
+
+DictionnairePrincipal& DictionnaireCourant() {
+    static DictionnairePrincipal dictionnaire;
+    return dictionnaire;
+}
+
+bool ChargerDictionnaire() {
+    const unsigned char* octets = nullptr;
+    std::size_t taille = 0;
+    if (!LireRessourceEnPlace(RESSOURCE_DICTIONNAIRE, octets, taille)) {
+        DictionnaireCourant().Vider();
+        return false;
+    }
+    return DictionnaireCourant().Ouvrir(octets, taille);
+}
+
+bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille) {
+    DictionnairePrincipal& dictionnaire = DictionnaireCourant();
+    dictionnaire.Vider();
+    FluxBaliseLecteur flux(octets, taille);
+    std::string etiquette;
+    std::int32_t nombre = 0;
+    if (octets == nullptr || !LireEntete(flux, etiquette, nombre)) return false;
+    std::vector<Article> articles;
+    bool complet = true;
+    for (std::int32_t i = 0; i < nombre && complet; ++i) {
+        Article article;
+        complet = LireArticle(flux, article);  // the articles before a bad one stay
+        if (complet) articles.push_back(std::move(article));
+    }
+    dictionnaire.OuvrirCopie(
+        EmballerDictionnaire(etiquette, articles, TAILLE_BLOC_DICTIONNAIRE, NIVEAU_COMPRESSION_RAPIDE));
+    return complet;
+}
+
+const std::string& EtiquetteDonnees() { return DictionnaireCourant().Etiquette(); }
+std::size_t NombreArticles() { return DictionnaireCourant().NombreArticles(); }
+std::vector<std::string> TitresDictionnaire() { return DictionnaireCourant().Titres(); }
+std::vector<Article> TousLesArticles() { return DictionnaireCourant().TousLesArticles(); }
+
+PositionMot ChercherPosition(const std::string& mot) { return DictionnaireCourant().ChercherPosition(mot); }
+std::vector<Article> TrouverArticles(const std::string& mot) { return DictionnaireCourant().TrouverArticles(mot); }
+std::vector<Article> TrouverArticlesSequentiel(const std::string& mot) {
+    return DictionnaireCourant().TrouverArticlesSequentiel(mot);
+}
+FenetreListe FenetreMots(const std::string& mot, int apres, int avant) {
+    return DictionnaireCourant().FenetreMots(mot, apres, avant);
 }
 
 std::optional<std::string> ResoudreMot(const std::string& mot) {
@@ -194,12 +303,7 @@ std::optional<std::string> ResoudreMot(const std::string& mot) {
 }
 
 std::vector<std::string> RechercherPleinTexte(const std::string& mot, bool dansExemples) {
-    std::vector<std::string> mots;
-    // An empty text would match every article and trace every definition.
-    if (mot.empty()) return mots;
-    for (const Article& article : Articles())
-        if (ArticleContient(article, mot, dansExemples)) mots.push_back(article.mot);
-    return mots;
+    return DictionnaireCourant().RechercherPleinTexte(mot, dansExemples);
 }
 
 std::vector<unsigned char> EcrireDictionnaire(const std::string& etiquette,

@@ -1,20 +1,24 @@
 #pragma once
-// The main dictionary: one process-wide array of articles in French order,
-// loaded once from PWJTHSYUHEKE, and its lookups.
+// The main dictionary: the headword index of PWJTHSYUHEKE, read at start, and
+// its blocks of articles in French order, inflated only when a lookup touches
+// them and kept in a small cache. The free functions work on the process-wide
+// dictionary.
 #include <cstddef>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/Article.h"
+#include "data/BlocsDictionnaire.h"
+#include "data/CacheBlocs.h"
+#include "data/ConteneurUnites.h"
 
 inline constexpr const char* RESSOURCE_DICTIONNAIRE = "PWJTHSYUHEKE";
-
-bool ChargerDictionnaire();
-// Parses a payload already deciphered and inflated (also used by tests and the bench).
-bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille);
-const std::vector<Article>& ArticlesDictionnaire();
-const std::string& EtiquetteDonnees();  // the data label, "" until a load read it
+// Enough for the window's lookups (a word, its neighbours, the history) to
+// find their blocks again; about 1.5 MB of articles.
+inline constexpr std::size_t BLOCS_EN_CACHE = 8;
 
 struct PositionMot {
     bool trouve = false;
@@ -22,14 +26,78 @@ struct PositionMot {
     int apresDernier = -1;
     int insertion = -1;
 };
-PositionMot ChercherPosition(const std::string& mot);
-std::vector<Article> TrouverArticles(const std::string& mot);
-std::vector<Article> TrouverArticlesSequentiel(const std::string& mot);
 
 struct FenetreListe {
     std::vector<std::string> mots;
     int selection = 0;
 };
+
+class DictionnairePrincipal {
+public:
+    explicit DictionnairePrincipal(std::size_t blocsEnCache = BLOCS_EN_CACHE) : cache_(blocsEnCache) {}
+    DictionnairePrincipal(const DictionnairePrincipal&) = delete;
+    DictionnairePrincipal& operator=(const DictionnairePrincipal&) = delete;
+
+    // A payload of blocks, read in place: the bytes must outlive the object.
+    // False (and no article) when its layout or its index is unsound; the
+    // data label is replaced only by a sound index.
+    bool Ouvrir(const unsigned char* octets, std::size_t taille);
+    // The same, keeping its own copy of the bytes.
+    bool OuvrirCopie(std::vector<unsigned char> octets);
+    void Vider();
+
+    std::size_t NombreArticles() const { return index_.Nombre(); }
+    // Headword `i` (< NombreArticles()), read where it lies.
+    std::string_view Titre(std::size_t i) const { return index_.Titre(i); }
+    // A copy of every headword, in article order.
+    std::vector<std::string> Titres() const;
+    const std::string& Etiquette() const { return index_.Etiquette(); }
+    std::size_t NombreBlocs() const { return index_.Premiers().size(); }
+    std::size_t BlocsEnCache() const;
+
+    PositionMot ChercherPosition(const std::string& mot) const;
+    std::vector<Article> TrouverArticles(const std::string& mot) const;
+    std::vector<Article> TrouverArticlesSequentiel(const std::string& mot) const;
+    FenetreListe FenetreMots(const std::string& mot, int apres = 30, int avant = 20) const;
+    std::vector<std::string> RechercherPleinTexte(const std::string& mot, bool dansExemples) const;
+    // Every article, block after block (the data builder's audits); the
+    // articles of a damaged block are missing.
+    std::vector<Article> TousLesArticles() const;
+
+private:
+    std::size_t BlocDe(std::size_t article) const;
+    std::size_t FinDuBloc(std::size_t bloc) const;
+    // Thread-safe, without the cache.
+    bool InflaterBloc(std::size_t bloc, std::vector<unsigned char>& octets) const;
+    void LireBloc(std::size_t bloc, const std::vector<unsigned char>& octets, std::vector<Article>& articles) const;
+    BlocArticles Bloc(std::size_t bloc) const;
+    // Appends article `i` when its block could be read.
+    void AjouterArticle(std::size_t i, std::vector<Article>& articles) const;
+
+    std::vector<unsigned char> copie_;
+    ConteneurUnites conteneur_;
+    IndexTitres index_;
+    std::string cle_, iv_;
+    mutable std::mutex verrou_;  // the cache
+    mutable CacheBlocs cache_;
+};
+
+DictionnairePrincipal& DictionnaireCourant();
+
+bool ChargerDictionnaire();
+// Parses a flat payload already deciphered and inflated: real 1.0, real, data
+// label, article count, the records (tests, fixtures, the script driver).
+// The articles read before a bad record stay; true when it was read whole.
+bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille);
+const std::string& EtiquetteDonnees();  // the data label, "" until a load read it
+std::size_t NombreArticles();
+std::vector<std::string> TitresDictionnaire();  // one headword per article, in order (a copy)
+std::vector<Article> TousLesArticles();
+
+PositionMot ChercherPosition(const std::string& mot);
+std::vector<Article> TrouverArticles(const std::string& mot);
+std::vector<Article> TrouverArticlesSequentiel(const std::string& mot);
+
 // The headwords from 3 x `avant` records before the word to 3 x `apres` after
 // it, one line per run of equal headwords. A word after the last headword is
 // centred on the last record; any other missing word gives an empty list.
@@ -41,6 +109,7 @@ std::optional<std::string> ResoudreMot(const std::string& mot);
 // by a definition. An empty `mot` matches nothing.
 std::vector<std::string> RechercherPleinTexte(const std::string& mot, bool dansExemples);
 
-// The payload writer, for the data builder and fixtures.
+// The flat payload writer, for fixtures (see ChargerDictionnaireDepuis); the
+// data builder writes blocks (EmballerDictionnaire).
 std::vector<unsigned char> EcrireDictionnaire(const std::string& etiquette,
                                               const std::vector<Article>& articles);

@@ -66,6 +66,13 @@ public:
         position_ += longueur;
         return true;
     }
+    bool VueComptee(std::string_view& vue) {
+        std::size_t longueur = 0;
+        if (!Nombre(1, longueur) || longueur > Reste()) return false;
+        vue = std::string_view(reinterpret_cast<const char*>(octets_ + position_), longueur);
+        position_ += longueur;
+        return true;
+    }
     bool ChaineComptee(std::string& valeur) {
         std::size_t longueur = 0;
         return Nombre(1, longueur) && Octets(longueur, valeur);
@@ -135,6 +142,22 @@ bool FluxBaliseLecteur::LireChaine(std::string& valeur) {
     return true;
 }
 
+bool FluxBaliseLecteur::LireVue(const unsigned char*& debut, std::size_t& longueur) {
+    Curseur curseur(octets_, taille_, position_);
+    unsigned char balise = 0;
+    if (!curseur.Octet(balise)) return false;
+    std::size_t lue = 0;
+    if (balise >= BALISE_COURTE && balise <= BALISE_COURTE + LONGUEUR_COURTE_MAX)
+        lue = balise - BALISE_COURTE;
+    else if (balise != BALISE_LONGUE && balise != BALISE_TRES_LONGUE) return false;
+    else if (!curseur.Nombre(1, lue)) return false;
+    if (lue > curseur.Reste()) return false;
+    debut = octets_ + curseur.Position();
+    longueur = lue;
+    position_ = curseur.Position() + lue;
+    return true;
+}
+
 bool FluxBaliseLecteur::LireListe(std::vector<std::string>& valeur) {
     Curseur curseur(octets_, taille_, position_);
     std::int32_t total = 0;
@@ -146,6 +169,35 @@ bool FluxBaliseLecteur::LireListe(std::vector<std::string>& valeur) {
     for (std::string& element : lu)
         if (!curseur.ChaineComptee(element)) return false;
     valeur = std::move(lu);
+    position_ = curseur.Position();
+    return true;
+}
+
+bool FluxBaliseLecteur::LireListeVues(std::vector<std::string_view>& valeur) {
+    Curseur curseur(octets_, taille_, position_);
+    std::int32_t total = 0;
+    std::size_t nombre = 0;
+    if (!curseur.Attendre(BALISE_LISTE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
+        !curseur.Entier32(total) || !curseur.Nombre(OCTETS_MIN_ELEMENT_LISTE, nombre))
+        return false;
+    valeur.resize(nombre);
+    for (std::string_view& element : valeur)
+        if (!curseur.VueComptee(element)) return false;
+    position_ = curseur.Position();
+    return true;
+}
+
+bool FluxBaliseLecteur::SauterTable() {
+    Curseur curseur(octets_, taille_, position_);
+    std::int32_t total = 0;
+    std::size_t nombre = 0;
+    if (!curseur.Attendre(BALISE_TABLE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
+        !curseur.Attendre(BALISE_TRES_LONGUE) || !curseur.Entier32(total) ||
+        !curseur.Nombre(OCTETS_MIN_ELEMENT_TABLE, nombre))
+        return false;
+    std::string_view cle, texte;
+    for (std::size_t i = 0; i < nombre; ++i)
+        if (!curseur.VueComptee(cle) || !curseur.VueComptee(texte)) return false;
     position_ = curseur.Position();
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class FluxBaliseLecteur {
@@ -14,8 +15,14 @@ public:
     bool LireEntier(std::int32_t& valeur);
     bool LireReel(float& valeur);
     bool LireChaine(std::string& valeur);
+    // A string item's bytes where they lie in the block, without a copy.
+    bool LireVue(const unsigned char*& debut, std::size_t& longueur);
     bool LireListe(std::vector<std::string>& valeur);
     bool LireTable(std::map<std::string, std::string>& valeur);
+    // The list's strings where they lie in the block, without a copy.
+    bool LireListeVues(std::vector<std::string_view>& valeur);
+    // Steps over a string map.
+    bool SauterTable();
     std::size_t Position() const { return position_; }
     std::size_t Reste() const { return taille_ - position_; }
 

@@ -107,6 +107,10 @@ BlocOctets LireRessource(const char* nom) {
     return BlocOctets::CopieAvecZero(octets, std::uint32_t(taille));
 }
 
+bool LireRessourceEnPlace(const char* nom, const unsigned char*& octets, std::size_t& taille) {
+    return nom != nullptr && TrouverRessourceEmbarquee(nom, &octets, &taille);
+}
+
 bool ExtraireRessource(const char* nom, const std::string& chemin) {
     BlocOctets bloc = LireRessource(nom);
     // A found resource always has a capacity (its bytes plus the 0x00).
@@ -148,6 +152,14 @@ BlocOctets ChargerDonnees(const char* nom, bool inflate, bool decipher, const st
 BlocOctets InflaterDonnees(const BlocOctets& entree) {
     if (entree.Vide()) return BlocOctets();
     return InflaterEnMemoire(entree);
+}
+
+bool AppliquerChiffreNumerote(const std::string& cle, const char* iv, std::uint32_t numero,
+                              const unsigned char* entree, std::size_t taille, unsigned char* sortie) {
+    if (taille == 0 || taille > TAILLE_TAMPON_DECHIFFRE) return false;
+    MaterielChiffre materiel = PreparerMateriel(cle, iv);
+    for (int i = 0; i < 4; ++i) materiel.iv[12 + i] ^= static_cast<unsigned char>(numero >> (8 * i));
+    return AppliquerAesOfb(false, materiel, entree, int(taille), sortie) == long(taille);
 }
 
 std::string DeriverCle(const unsigned char* constante, const char* court) {

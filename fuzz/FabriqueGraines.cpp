@@ -14,6 +14,7 @@
 #include "data/IndexFlexions.h"
 #include "data/tests/ContenuEssais.h"
 #include "index/ChargeIndex.h"
+#include "index/IndexBlocs.h"
 
 namespace fs = std::filesystem;
 
@@ -113,6 +114,9 @@ int main(int argc, char** argv) {
         {"charge_index/essai", index},
         {"frequences/essai", EcrireChargeIndex({{"3119", {"maison"}}, {"43", {"fourchette", "\x9C" "uf"}},
                                                 {"0", {"moeuf"}}, {"7", {}}})},
+        {"blocs/dictionnaire", EmballerDictionnaire(ETIQUETTE_ESSAI, ArticlesEssai(), 200)},
+        {"blocs/flexions", EmballerIndexFlexions(IndexEssai(), 20)},
+        {"blocs/index", EmballerIndexBlocs({{"mzn", {"maison", "mesun"}}, {"a", {}}}, "0123456789abcdef", "iv", 8)},
         {"stardict_index/essai", IndexStarDict()},
         {"stardict_articles/essai", articles},
         {"littre/essai", Littre()},

@@ -8,11 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t taille) {
     if (!ChargerDictionnaireDepuis(octets, taille)) return 0;
-    const std::vector<Article>& articles = ArticlesDictionnaire();
-    if (articles.empty()) return 0;
-    for (const std::string& mot : {articles.front().mot, articles.back().mot, std::string("maison"), std::string()}) {
+    const std::vector<std::string> titres = TitresDictionnaire();
+    if (titres.empty()) return 0;
+    for (const std::string& mot : {titres.front(), titres.back(), std::string("maison"), std::string()}) {
         const PositionMot position = ChercherPosition(mot);
-        EXIGER(position.index < static_cast<int>(articles.size()));
+        EXIGER(position.index < static_cast<int>(titres.size()));
         TrouverArticles(mot);
         const FenetreListe fenetre = FenetreMots(mot, 3, 2);
         EXIGER(fenetre.mots.empty() || fenetre.selection < static_cast<int>(fenetre.mots.size()));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "index/IndexBlocs.h"
 #include "index/Xmapstringvectorstring.h"
 
 class Indexeur {
@@ -18,9 +19,10 @@ public:
     Indexeur(Indexeur&&) = default;
     Indexeur& operator=(Indexeur&&) = default;
 
-    // Loads the resource through the data pipeline and replaces the content.
-    // False when the payload cannot be had or parsed; the index is then left
-    // as it was.
+    // Loads the resource and replaces the content. A resource packed in
+    // blocks is read in place, one block per lookup; any other goes through
+    // the data pipeline and is parsed whole. False when the payload cannot be
+    // had or parsed; the index is then left as it was.
     bool ChargeRessource(const char* nom, bool inflate, bool decipher, const std::string& cle,
                          const char* iv);
     // The parse step alone, on a payload already deciphered and inflated.
@@ -28,14 +30,15 @@ public:
 
     bool Contient(const std::string& cle);
     std::vector<std::string> GetValeurs(const std::string& cle);
-    std::size_t NombreCles() const { return donnees_.taille(); }
-    std::size_t OctetsOccupes() const { return donnees_.octetsOccupes(); }
+    std::size_t NombreCles() const { return blocs_.Ouvert() ? blocs_.NombreCles() : donnees_.taille(); }
+    std::size_t OctetsOccupes() const { return blocs_.Ouvert() ? blocs_.OctetsOccupes() : donnees_.octetsOccupes(); }
 
     // No index hands out its raw data; the slot exists for the database-backed form.
     virtual void* GetPDonnees();
 
 protected:
     Xmapstringvectorstring donnees_;
+    IndexBlocs blocs_;  // open when the content is read in place
 };
 
 // The form with the two strings the database-backed index works with.

@@ -65,21 +65,14 @@ bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\xA0'; }
 // same size is told apart by its storage and its first and last headwords.
 const std::map<std::string, std::vector<std::string>>& MotsParFormeSansAccents() {
     static std::map<std::string, std::vector<std::string>> index;
-    static std::vector<std::string> signature;
-    const std::vector<Article>& articles = ArticlesDictionnaire();
-    std::vector<std::string> courante = {std::to_string(articles.size()),
-                                         std::to_string(reinterpret_cast<std::uintptr_t>(articles.data()))};
-    if (!articles.empty()) {
-        courante.push_back(articles.front().mot);
-        courante.push_back(articles.back().mot);
-    }
-    if (courante != signature) {
+    static std::size_t indexes = 0;
+    if (indexes != NombreArticles()) {
         index.clear();
-        for (const Article& article : articles) {
-            std::vector<std::string>& mots = index[FormeSansAccents(article.mot)];
-            if (mots.empty() || mots.back() != article.mot) mots.push_back(article.mot);
+        for (const std::string& titre : TitresDictionnaire()) {
+            std::vector<std::string>& mots = index[FormeSansAccents(titre)];
+            if (mots.empty() || mots.back() != titre) mots.push_back(titre);
         }
-        signature = std::move(courante);
+        indexes = NombreArticles();
     }
     return index;
 }

@@ -6,16 +6,16 @@
 
 std::string TeteLaPlusProche(const std::string& texte) {
     const std::string mot = NettoyerSaisie(texte);
-    const std::vector<Article>& articles = ArticlesDictionnaire();
-    if (mot.empty() || articles.empty()) return {};
+    const std::size_t nombre = NombreArticles();
+    if (mot.empty() || nombre == 0) return {};
     const PositionMot position = ChercherPosition(mot);
-    int index = static_cast<int>(articles.size()) - 1;
+    int index = static_cast<int>(nombre) - 1;
     if (position.trouve)
         index = position.index;
     else if (position.insertion >= 0)
         index = position.insertion;
-    if (index < 0 || index >= static_cast<int>(articles.size())) return {};
-    return articles[static_cast<std::size_t>(index)].mot;
+    if (index < 0 || index >= static_cast<int>(nombre)) return {};
+    return std::string(DictionnaireCourant().Titre(static_cast<std::size_t>(index)));
 }
 
 FenetreListe FenetreDeLaSaisie(const std::string& texte, int apres, int avant) {

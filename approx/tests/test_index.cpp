@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "approx/tests/RessourcesEssai.h"
 #include "data/Ressources.h"
 #include "index/ChargeIndex.h"
+#include "index/IndexBlocs.h"
 #include "index/Indexeur.h"
 #include "index/Xmapstringvectorstring.h"
 
@@ -163,4 +165,84 @@ TEST(Indexeur, ChargeRessourceDechiffreEtDecompresseLaRessource) {
     EXPECT_FALSE(index.ChargeRessource("INDEX_ESSAI_ABSENT", true, true, cle, iv));
     ASSERT_TRUE(index.ChargeRessource("INDEX_ESSAI_CHIFFRE", true, true, cle, iv));
     EXPECT_EQ(index.GetValeurs("cle"), (Mots{"alpha", "beta"}));
+}
+
+namespace {
+// Keys k000 .. k399, each with two words; a small block size spreads them over many blocks.
+std::map<std::string, std::vector<std::string>> QuatreCentsCles() {
+    std::map<std::string, std::vector<std::string>> index;
+    for (int i = 0; i < 400; ++i) {
+        std::string cle = "k";
+        cle += char('0' + i / 100);
+        cle += char('0' + i / 10 % 10);
+        cle += char('0' + i % 10);
+        index[cle] = {cle + "a", cle + "b"};
+    }
+    index["\xE9t\xE9"] = {"\xE9t\xE9"};  // after every ASCII key in byte order
+    index["vide"] = {};
+    return index;
+}
+
+std::size_t DebutUnite(const std::vector<unsigned char>& octets, std::size_t u) {
+    const std::size_t p = 8 + 4 * u;
+    return std::size_t(octets[p]) | std::size_t(octets[p + 1]) << 8 | std::size_t(octets[p + 2]) << 16 |
+           std::size_t(octets[p + 3]) << 24;
+}
+}  // namespace
+
+TEST(IndexBlocs, UneRessourceEnBlocsSeLitEnPlaceUnBlocParRecherche) {
+    const std::string cle = "0123456789abcdef";
+    const char* iv = "ivBlocs";
+    const auto source = QuatreCentsCles();
+    EnregistrerRessourceEssai("INDEX_ESSAI_BLOCS", EmballerIndexBlocs(source, cle, iv, 300));
+    Indexeur index;
+    ASSERT_TRUE(index.ChargeRessource("INDEX_ESSAI_BLOCS", true, true, cle, iv));
+    EXPECT_EQ(index.NombreCles(), source.size());
+    // Every key, the first and the last of each block included, and nothing else.
+    for (const auto& [k, mots] : source) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(index.Contient(k));
+        EXPECT_EQ(index.GetValeurs(k), mots);
+    }
+    for (const char* absente : {"a", "k", "k00", "k0000", "k400", "vid", "videe", "\xFF", ""}) {
+        SCOPED_TRACE(absente);
+        EXPECT_FALSE(index.Contient(absente));
+        EXPECT_TRUE(index.GetValeurs(absente).empty());
+    }
+    // Another key opens nothing: the payload goes through the pipeline and is refused.
+    Indexeur autre;
+    EXPECT_FALSE(autre.ChargeRessource("INDEX_ESSAI_BLOCS", true, true, "fedcba9876543210", iv));
+}
+
+TEST(IndexBlocs, UnBlocAbimeNePerdQueSesCles) {
+    const std::string cle = "0123456789abcdef";
+    const auto source = QuatreCentsCles();
+    const std::vector<unsigned char> bon = EmballerIndexBlocs(source, cle, nullptr, 300);
+    std::vector<unsigned char> abime = bon;
+    const std::size_t debut = DebutUnite(bon, 3), fin = DebutUnite(bon, 4);  // block 2
+    abime[(debut + fin) / 2] ^= 0x01;
+    IndexBlocs blocs;
+    ASSERT_TRUE(blocs.Ouvrir(abime.data(), abime.size(), cle, nullptr));
+    std::size_t perdues = 0;
+    for (const auto& [k, mots] : source) {
+        const auto lues = blocs.Valeurs(k);
+        if (!lues) ++perdues;
+        else EXPECT_EQ(*lues, mots) << k;
+    }
+    EXPECT_GT(perdues, 0u);
+    EXPECT_LT(perdues, source.size() / 4);
+    // A damaged first unit or layout opens nothing.
+    std::vector<unsigned char> premiere = bon;
+    premiere[DebutUnite(bon, 0) + 2] ^= 0x01;
+    EXPECT_FALSE(blocs.Ouvrir(premiere.data(), premiere.size(), cle, nullptr));
+    EXPECT_FALSE(blocs.Valeurs("k000"));
+    std::vector<unsigned char> coupe(bon.begin(), bon.begin() + 20);
+    EXPECT_FALSE(blocs.Ouvrir(coupe.data(), coupe.size(), cle, nullptr));
+    ASSERT_TRUE(blocs.Ouvrir(bon.data(), bon.size(), cle, nullptr));
+    EXPECT_EQ(blocs.Valeurs("k399"), source.at("k399"));
+    // An empty index is sound.
+    const std::vector<unsigned char> vide = EmballerIndexBlocs({}, cle, nullptr);
+    ASSERT_TRUE(blocs.Ouvrir(vide.data(), vide.size(), cle, nullptr));
+    EXPECT_EQ(blocs.NombreCles(), 0u);
+    EXPECT_FALSE(blocs.Valeurs("k000"));
 }

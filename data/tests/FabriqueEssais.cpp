@@ -48,10 +48,8 @@ int main(int argc, char** argv) {
         {"trente_un.bin", Chiffrer(deflateeUn)},
         {"corrompu.bin", Chiffrer(OctetsPseudoAleatoires(3000, 999))},
         {"dictionnaire.bin",
-         EmballerDonnees(EcrireDictionnaire(ETIQUETTE_ESSAI, ArticlesEssai()), true, true,
-                         CleDictionnaire(), IvDictionnaire().c_str())},
-        {"flexions.bin", EmballerDonnees(EcrireIndexFlexions(IndexEssai()), true, true,
-                                         CleFlexions(), IvFlexions().c_str())},
+         EmballerDictionnaire(ETIQUETTE_ESSAI, ArticlesEssai(), 200)},
+        {"flexions.bin", EmballerIndexFlexions(IndexEssai(), 20)},
     };
     for (const auto& [nom, octets] : fichiers) {
         if (octets.empty() || !Ecrire(dossier + nom, octets)) {

@@ -23,6 +23,10 @@ TEST(Lemmes, LoadsTheEmbeddedIndexOnFirstUse) {
     EXPECT_EQ(Lemmes("Maisons"), std::nullopt);  // exact lookup only
     EXPECT_EQ(Lemmes("maison"), std::nullopt);
     EXPECT_EQ(Lemmes(""), std::nullopt);
+    // The fixture is packed in blocks of 20 bytes: each form sits in a block
+    // of its own, and the forms between them are in none.
+    for (const auto& [forme, lemmes] : IndexEssai()) EXPECT_EQ(Lemmes(forme), lemmes) << forme;
+    for (const char* absente : {"a", "at", "eu", "eusse", "maisonss", "ÿ"}) EXPECT_EQ(Lemmes(absente), std::nullopt);
 }
 
 TEST(Lemmes, AWholeLoadIsKept) {

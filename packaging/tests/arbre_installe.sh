@@ -14,6 +14,7 @@ racine=$dossier/racine$prefixe
 
 attendus=(
   bin/vocalia-dico
+  lib/x86_64-linux-gnu/vocalia/libvocalia-donnees.so
   share/applications/vocalia.desktop
   share/icons/hicolor/scalable/apps/vocalia.svg
   share/metainfo/fr.vocalia.Vocalia.metainfo.xml

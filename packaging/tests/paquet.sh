@@ -18,9 +18,13 @@ lintian --fail-on error --no-tag-display-limit "$deb" > "$dossier/lintian.txt" 2
 grep '^E:' "$dossier/lintian.txt" && echec "erreurs lintian"
 
 dependances=$(dpkg-deb -f "$deb" Depends)
-for paquet in libwxgtk3.2 libodbc libsqliteodbc libssl3 zlib1g; do
+for paquet in libwxgtk3.2 libodbc libsqliteodbc libssl3 zlib1g libzstd1; do
   grep -q "$paquet" <<<"$dependances" || echec "dépendance $paquet absente : $dependances"
 done
+
+# The data is carried once, by the shared library both commands read.
+taille=$(stat -c %s "$deb")
+[ "$taille" -le 45000000 ] || echec "paquet de $taille octets, plus de 45 Mo"
 
 dpkg-deb -x "$deb" "$dossier/racine" || echec "dpkg-deb -x"
 dico=$dossier/racine/usr/bin/vocalia-dico

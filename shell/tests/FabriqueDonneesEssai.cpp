@@ -30,10 +30,8 @@ int main(int argc, char** argv) {
     std::vector<Article> articles = ArticlesEssai();
     std::stable_sort(articles.begin(), articles.end(),
                      [](const Article& a, const Article& b) { return MotSuperieur(b.mot, a.mot); });
-    const std::vector<unsigned char> dictionnaire = EmballerDonnees(
-        EcrireDictionnaire("essai de bureau", articles), true, true, CleDictionnaire(), IvDictionnaire().c_str());
-    const std::vector<unsigned char> flexions = EmballerDonnees(EcrireIndexFlexions(FlexionsEssai()), true, true,
-                                                                CleFlexions(), IvFlexions().c_str());
+    const std::vector<unsigned char> dictionnaire = EmballerDictionnaire("essai de bureau", articles);
+    const std::vector<unsigned char> flexions = EmballerIndexFlexions(FlexionsEssai());
     if (dictionnaire.empty() || flexions.empty() || !Ecrire(dossier + "dictionnaire.bin", dictionnaire) ||
         !Ecrire(dossier + "flexions.bin", flexions)) {
         std::fprintf(stderr, "cannot write the fixture resources\n");

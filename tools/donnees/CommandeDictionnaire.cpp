@@ -114,11 +114,8 @@ bool EcrireRessources(const Options& options, const std::string& etiquette,
     const std::filesystem::path dossier = options.sortie;
     std::error_code erreur;
     std::filesystem::create_directories(dossier, erreur);
-    const std::vector<unsigned char> dictionnaire = EmballerDonnees(
-        EcrireDictionnaire(etiquette, articles), true, true, CleDictionnaire(),
-        IvDictionnaire().c_str());
-    const std::vector<unsigned char> flexions = EmballerDonnees(
-        EcrireIndexFlexions(index), true, true, CleFlexions(), IvFlexions().c_str());
+    const std::vector<unsigned char> dictionnaire = EmballerDictionnaire(etiquette, articles);
+    const std::vector<unsigned char> flexions = EmballerIndexFlexions(index);
     const std::string texteFrequences = TexteFrequences(frequences);
     return Ecrire(dossier / RESSOURCE_DICTIONNAIRE, dictionnaire) &&
            Ecrire(dossier / RESSOURCE_FLEXIONS, flexions) &&

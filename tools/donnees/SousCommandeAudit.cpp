@@ -20,15 +20,18 @@
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/GraphieModerne.h"
 #include "tools/donnees/Hunspell.h"
+#include "tools/donnees/OutilsApproches.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
 
-BlocOctets LireDonnees(const std::string& chemin, const std::string& cle, const std::string& iv) {
-    std::string contenu;
-    if (!LireFichierEntier(chemin, contenu) || contenu.empty()) return BlocOctets();
-    const BlocOctets chiffre = BlocOctets::CopieAvecZero(contenu.data(), std::uint32_t(contenu.size()));
-    return InflaterDonnees(DechiffrerDonnees(cle, iv.c_str(), chiffre));
+// The two files as the program reads its resources: in place, a block at a time.
+bool OuvrirDonnees(const std::string& dossier) {
+    if (!EnregistrerFichierCommeRessource(dossier + "/" + RESSOURCE_DICTIONNAIRE, RESSOURCE_DICTIONNAIRE) ||
+        !EnregistrerFichierCommeRessource(dossier + "/" + RESSOURCE_FLEXIONS, RESSOURCE_FLEXIONS))
+        return false;
+    OublierIndexFlexions();
+    return ChargerDictionnaire() && ChargerIndexFlexions();
 }
 
 void Montrer(const char* etiquette, const std::string& texte) {
@@ -65,11 +68,7 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "usage: vocalia-donnees audit --donnees DOSSIER [--exemples N] [--mot MOT]\n");
         return 2;
     }
-    const BlocOctets dictionnaire =
-        LireDonnees(dossier + "/" + RESSOURCE_DICTIONNAIRE, CleDictionnaire(), IvDictionnaire());
-    const BlocOctets flexions = LireDonnees(dossier + "/" + RESSOURCE_FLEXIONS, CleFlexions(), IvFlexions());
-    if (!ChargerDictionnaireDepuis(dictionnaire.Donnees(), dictionnaire.Taille()) ||
-        !ChargerIndexFlexionsDepuis(flexions.Donnees(), flexions.Taille())) {
+    if (!OuvrirDonnees(dossier)) {
         std::fprintf(stderr, "ERREUR : pas de donn\xC3\xA9\x65s lisibles dans %s\n", dossier.c_str());
         return 1;
     }
@@ -82,12 +81,13 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
     }
     LecturesHunspell lectures;
     lectures.Ajouter(hunspell);
+    const std::vector<Article> articles = TousLesArticles();
     Audit audit = AuditerDonnees(
-        ArticlesDictionnaire(), [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
+        articles, [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
     NomsPerdusLittre perdus;
-    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, ArticlesDictionnaire(), lectures, audit);
+    if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, articles, lectures, audit);
     std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
     AfficherAudit(stdout, audit, exemples);
-    AfficherAuditTexte(stdout, AuditerTexte(ArticlesDictionnaire(), GraphiesHunspell(hunspell)), exemples);
+    AfficherAuditTexte(stdout, AuditerTexte(articles, GraphiesHunspell(hunspell)), exemples);
     return 0;
 }

@@ -21,7 +21,7 @@
 #include "data/ClesDonnees.h"
 #include "data/Dictionnaire.h"
 #include "data/Ressources.h"
-#include "index/ChargeIndex.h"
+#include "index/IndexBlocs.h"
 #include "text/Cp1252.h"
 #include "tools/donnees/Frequences.h"
 #include "tools/donnees/OutilsApproches.h"
@@ -50,12 +50,10 @@ bool LireOptions(const std::vector<std::string>& arguments, Options& options) {
 // The headwords, each once, through the program's own pipeline and parser.
 bool LireMotsVedettes(const std::string& chemin, std::vector<std::string>& mots) {
     if (!EnregistrerFichierCommeRessource(chemin, RESSOURCE_DICTIONNAIRE)) return false;
-    BlocOctets charge = ChargerDonnees(RESSOURCE_DICTIONNAIRE, true, true, CleDictionnaire(),
-                                       IvDictionnaire().c_str());
-    if (charge.Vide() || !ChargerDictionnaireDepuis(charge.Donnees(), charge.Taille())) return false;
+    if (!ChargerDictionnaire()) return false;
     std::set<std::string> vus;
-    for (const Article& article : ArticlesDictionnaire())
-        if (!article.mot.empty() && vus.insert(article.mot).second) mots.push_back(article.mot);
+    for (const std::string& titre : TitresDictionnaire())
+        if (!titre.empty() && vus.insert(titre).second) mots.push_back(titre);
     return !mots.empty();
 }
 
@@ -140,9 +138,14 @@ int SousCommandeIndexApproches(const std::vector<std::string>& arguments) {
             index[cle].push_back(mot);
             ++references;
         }
-        if (!EcrireIndex(options.sortie, ligne.ressource, ligne.chaine, index)) return 1;
-        std::printf("  %-10s %8zu cl\xC3\xA9s %8zu mots index\xC3\xA9s\n", ligne.ressource, index.size(),
-                    references);
+        const std::vector<unsigned char> octets =
+            EmballerIndexBlocs(index, CleIndexApproches(ligne.chaine), ligne.chaine);
+        if (!EcrireFichierAtomique(std::filesystem::path(options.sortie) / ligne.ressource, octets)) {
+            std::fprintf(stderr, "index-approches : \xC3\xA9\x63riture impossible de %s\n", ligne.ressource);
+            return 1;
+        }
+        std::printf("  %-10s %8zu cl\xC3\xA9s %8zu mots index\xC3\xA9s %9zu octets\n", ligne.ressource,
+                    index.size(), references, octets.size());
     }
     if (!options.frequences.empty() && !EcrireFrequences(options, mots)) return 1;
     return 0;

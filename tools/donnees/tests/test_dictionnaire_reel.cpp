@@ -89,12 +89,13 @@ TEST_F(DictionnaireReel, MotsModernesEtCommunes) {
 
 TEST_F(DictionnaireReel, EtiquetteEtTaille) {
     EXPECT_NE(EtiquetteDonnees().find("Littr\xE9"), std::string::npos) << EtiquetteDonnees();
-    EXPECT_GT(ArticlesDictionnaire().size(), 70000u);
+    EXPECT_GT(NombreArticles(), 70000u);
+    EXPECT_GT(DictionnaireCourant().NombreBlocs(), 100u);
 }
 
 TEST_F(DictionnaireReel, AucunChampNePorteDeBaliseNiDeTexteUtf8) {
     std::size_t fautes = 0;
-    for (const Article& article : ArticlesDictionnaire()) {
+    for (const Article& article : TousLesArticles()) {
         for (const std::string* champ : Champs(article)) {
             const bool balise = champ->find('<') != std::string::npos ||
                                 champ->find("&amp;") != std::string::npos;
@@ -108,7 +109,8 @@ TEST_F(DictionnaireReel, AucunChampNePorteDeBaliseNiDeTexteUtf8) {
 }
 
 TEST_F(DictionnaireReel, OrdreFrancaisEtHomonymesAdjacents) {
-    const std::vector<Article>& articles = ArticlesDictionnaire();
+    const std::vector<Article> articles = TousLesArticles();
+    ASSERT_EQ(articles.size(), NombreArticles());
     for (std::size_t i = 1; i < articles.size(); ++i)
         ASSERT_FALSE(MotSuperieur(articles[i - 1].mot, articles[i].mot))
             << articles[i - 1].mot << " / " << articles[i].mot;
