@@ -1,10 +1,12 @@
 #!/bin/bash
 # The install tree: `cmake --install` of the build into a temporary DESTDIR
 # puts every file in place, and the desktop validators accept them.
-#   arbre_installe.sh BUILD_DIR PREFIX
+#   arbre_installe.sh BUILD_DIR PREFIX LIBDIR
 set -u
 build=$1
 prefixe=$2
+# lib/x86_64-linux-gnu under /usr, lib elsewhere, as GNUInstallDirs chooses.
+bibliotheques=$3
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 echec() { echo "ECHEC: $*"; exit 1; }
@@ -14,7 +16,7 @@ racine=$dossier/racine$prefixe
 
 attendus=(
   bin/vocalia-dico
-  lib/x86_64-linux-gnu/vocalia/libvocalia-donnees.so
+  "$bibliotheques/vocalia/libvocalia-donnees.so"
   share/applications/vocalia.desktop
   share/icons/hicolor/scalable/apps/vocalia.svg
   share/metainfo/fr.vocalia.Vocalia.metainfo.xml
@@ -42,8 +44,10 @@ bureau=$racine/share/applications/vocalia.desktop
 desktop-file-validate "$bureau" || echec "desktop-file-validate"
 appstreamcli validate --no-net "$racine/share/metainfo/fr.vocalia.Vocalia.metainfo.xml" || echec "appstreamcli validate"
 # What the entry names is what was installed.
-exec_=$(sed -n 's/^Exec=//p' "$bureau" | cut -d' ' -f1)
-[ -x "$racine/bin/$exec_" ] || [ -n "${VOCALIA_SANS_FENETRE:-}" ] || echec "Exec=$exec_ absent de bin/"
+# The entry and each of its actions have an Exec line.
+while read -r exec_; do
+  [ -x "$racine/bin/$exec_" ] || [ -n "${VOCALIA_SANS_FENETRE:-}" ] || echec "Exec=$exec_ absent de bin/"
+done < <(sed -n 's/^Exec=//p' "$bureau" | cut -d' ' -f1)
 icone=$(sed -n 's/^Icon=//p' "$bureau")
 [ -s "$racine/share/icons/hicolor/scalable/apps/$icone.svg" ] || echec "Icon=$icone absente"
 grep -qx 'Categories=Office;Dictionary;' "$bureau" || echec "catégories"

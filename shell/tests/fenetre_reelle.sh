@@ -30,8 +30,8 @@ cas() {
     echo "$nom: done"
 }
 
-# A word far down a long article (byte 44721 of "œil" is in "personnes").
-cas double_clic_long 'saisir oeil\ncliquer 1013\ndoubleclic 44721\nmontrer\n' 'mot_choisi=personne'
+# A word far down a long article (byte 43998 of "œil" is in "personnes").
+cas double_clic_long 'saisir oeil\ncliquer 1013\ndoubleclic 43998\nmontrer\n' 'mot_choisi=personne'
 # "conjugaison" after an inflected form opens the displayed verb.
 cas conjugaison_forme 'saisir aimons\ncliquer 1013\nmontrer\ncliquer 1012\n' \
     'mot_choisi=aimer' 'conjugaison=1' 'fenetre: ZephJugaison - VERBE aimer'

@@ -38,19 +38,24 @@ bool InfinitifNomme(std::vector<Article>::const_iterator debut, std::vector<Arti
     return nom && verbe;
 }
 
-// How often the text uses the word as this article's reading.
+// How often the text uses the word as this article's reading. The count
+// tells a noun from an invariable word only: another reading (an adjective
+// the thesaurus alone gives) comes after both.
 std::uint32_t Usage(const Article& article, const EmploisLittre* emplois) {
     if (emplois == nullptr) return 0;
-    return EmploiDe(article.categorie) == Emploi::Nom ? emplois->nominaux : emplois->autres;
+    switch (EmploiDe(article.categorie)) {
+        case Emploi::Nom: return emplois->nominaux;
+        case Emploi::Invariable: return emplois->autres;
+        default: return 0;
+    }
 }
 
-// The uses order a group only when each of its articles opens with a noun or
-// an invariable word, and both are there.
+// The uses order a group only when it has an article that opens with a noun
+// and one that opens with an invariable word.
 bool EmploisDecident(std::vector<Article>::const_iterator debut, std::vector<Article>::const_iterator fin) {
     bool nom = false, invariable = false;
     for (auto article = debut; article != fin; ++article) {
         const Emploi emploi = EmploiDe(article->categorie);
-        if (emploi == Emploi::Autre) return false;
         nom |= emploi == Emploi::Nom;
         invariable |= emploi == Emploi::Invariable;
     }
