@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 // Standard output of one session; stderr (trace lines) is dropped.
 inline std::string SortieSessionScript(const std::string& commandes) {
@@ -26,4 +27,35 @@ inline std::string SortieSessionScript(const std::string& commandes) {
     }
     fs::remove(fichier);
     return texte;
+}
+
+// What one "montrer" shows: the chosen word and the definition pane.
+struct VueScript {
+    std::string motChoisi;
+    std::string definition;
+};
+
+// One view per "montrer" of a session's output, in order; trace lines and the
+// list are skipped.
+inline std::vector<VueScript> VuesScript(const std::string& sortie) {
+    std::vector<VueScript> vues;
+    std::size_t debut = 0;
+    bool dansDefinition = false;
+    while (debut < sortie.size()) {
+        std::size_t fin = sortie.find('\n', debut);
+        if (fin == std::string::npos) fin = sortie.size();
+        const std::string ligne = sortie.substr(debut, fin - debut);
+        debut = fin + 1;
+        if (dansDefinition) {
+            if (ligne == ">>") dansDefinition = false;
+            else vues.back().definition += ligne + "\n";
+        } else if (ligne.rfind("liste_type=", 0) == 0) {
+            vues.push_back({});
+        } else if (ligne.rfind("mot_choisi=", 0) == 0 && !vues.empty()) {
+            vues.back().motChoisi = ligne.substr(11);
+        } else if (ligne == "definition<<" && !vues.empty()) {
+            dansDefinition = true;
+        }
+    }
+    return vues;
 }

@@ -10,34 +10,9 @@
 // the modern words the Littré lacks. Script input and output are UTF-8.
 namespace {
 
-struct Vue {
-    std::string motChoisi;
-    std::string definition;
-};
+using Vue = VueScript;
 
-// One view per "montrer", in order; trace lines and the list are skipped.
-std::vector<Vue> Vues(const std::string& sortie) {
-    std::vector<Vue> vues;
-    std::size_t debut = 0;
-    bool dansDefinition = false;
-    while (debut < sortie.size()) {
-        std::size_t fin = sortie.find('\n', debut);
-        if (fin == std::string::npos) fin = sortie.size();
-        const std::string ligne = sortie.substr(debut, fin - debut);
-        debut = fin + 1;
-        if (dansDefinition) {
-            if (ligne == ">>") dansDefinition = false;
-            else vues.back().definition += ligne + "\n";
-        } else if (ligne.rfind("liste_type=", 0) == 0) {
-            vues.push_back({});
-        } else if (ligne.rfind("mot_choisi=", 0) == 0 && !vues.empty()) {
-            vues.back().motChoisi = ligne.substr(11);
-        } else if (ligne == "definition<<" && !vues.empty()) {
-            dansDefinition = true;
-        }
-    }
-    return vues;
-}
+std::vector<Vue> Vues(const std::string& sortie) { return VuesScript(sortie); }
 
 struct Cas {
     const char* saisi;
