@@ -7,7 +7,8 @@
 // One re-entrant lock guards the whole: the engine takes it for a search, and
 // every call below takes it too, so that two engines sharing one object from
 // two threads never see a half-loaded part. The references handed out stay
-// valid for the object's life; use them only while holding Verrou().
+// valid for the object's life; use them only while holding Verrou(). Not
+// copyable: the lock is its own.
 #include <array>
 #include <cstddef>
 #include <map>
@@ -25,8 +26,6 @@ class DonneesApproches {
 public:
     DonneesApproches();
     ~DonneesApproches();
-    DonneesApproches(const DonneesApproches&) = delete;
-    DonneesApproches& operator=(const DonneesApproches&) = delete;
 
     // The object the process-wide calls work on.
     static DonneesApproches& ParDefaut();

@@ -102,8 +102,8 @@ IndexFlexions::IndexFlexions() : etat_(std::make_unique<Etat>()) {}
 IndexFlexions::~IndexFlexions() = default;
 
 IndexFlexions& IndexFlexions::ParDefaut() {
-    static IndexFlexions* const index = new IndexFlexions();
-    return *index;
+    static IndexFlexions index;
+    return index;
 }
 
 bool IndexFlexions::Charger() {

@@ -18,13 +18,11 @@ inline constexpr std::size_t TAILLE_BLOC_FLEXIONS = 32 * 1024;
 
 // One index and the last block it read: a lookup changes that block, so one
 // object is used from one thread (the window's; the full-text search reads
-// articles only).
+// articles only). Not copyable, as it owns its state.
 class IndexFlexions {
 public:
     IndexFlexions();
     ~IndexFlexions();
-    IndexFlexions(const IndexFlexions&) = delete;
-    IndexFlexions& operator=(const IndexFlexions&) = delete;
 
     static IndexFlexions& ParDefaut();
 

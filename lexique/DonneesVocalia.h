@@ -6,7 +6,8 @@
 //
 // The default object's parts are the ones the process-wide calls work on
 // (DictionnaireCourant(), Lemmes, the engine without data of its own), so
-// code that still makes those calls sees what main loaded.
+// code that still makes those calls sees what main loaded. Not copyable: it
+// owns its parts or refers to the default ones.
 #include <memory>
 
 #include "approx/DonneesApproches.h"
@@ -18,8 +19,6 @@ public:
     // Parts of its own, empty until loaded.
     DonneesVocalia();
     ~DonneesVocalia();
-    DonneesVocalia(const DonneesVocalia&) = delete;
-    DonneesVocalia& operator=(const DonneesVocalia&) = delete;
 
     static DonneesVocalia& ParDefaut();
 
