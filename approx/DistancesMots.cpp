@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "approx/DonneesApproches.h"
 #include "approx/ReglesPhonetiques.h"
 #include "text/Caracteres.h"
 #include "text/Transformations.h"
@@ -44,7 +45,7 @@ int PositionnelleOctets(const std::string& a, const std::string& b) {
 }
 
 int PondereeOctets(const std::string& a, const std::string& b);
-int PhonetiqueDeplies(const std::string& q, const std::string& c);
+int PhonetiqueDeplies(DonneesApproches& donnees, const std::string& q, const std::string& c);
 }  // namespace
 
 int CoutPosition(char x, char y) {
@@ -165,13 +166,14 @@ int PondereeOctets(const std::string& a, const std::string& b) {
 
 // The pair is cached under the words as compared, ligatures written out;
 // the rules get them back where the two letters can only stand for one.
-int PhonetiqueDeplies(const std::string& q, const std::string& c) {
+int PhonetiqueDeplies(DonneesApproches& donnees, const std::string& q, const std::string& c) {
+    std::lock_guard<std::recursive_mutex> garde(donnees.Verrou());
     const std::string cle = ClePaire(q, c);
-    auto& cache = CachePhonetique();
+    auto& cache = donnees.CachePhonetique();
     const auto trouvee = cache.find(cle);
     if (trouvee != cache.end()) return trouvee->second;
-    const std::string tq = Tronquer(Transcrire(RetablirLigatures(q)), CODES_MAX_TRANSCRIPTION);
-    const std::string tc = Tronquer(Transcrire(RetablirLigatures(c)), CODES_MAX_TRANSCRIPTION);
+    const std::string tq = Tronquer(donnees.Transcrire(RetablirLigatures(q)), CODES_MAX_TRANSCRIPTION);
+    const std::string tc = Tronquer(donnees.Transcrire(RetablirLigatures(c)), CODES_MAX_TRANSCRIPTION);
     const int valeur = 3 * DistanceSousSuite(tq, tc);
     if (cache.size() >= PAIRES_MAX_CACHE_PHONETIQUE) cache.clear();
     cache.emplace(cle, valeur);
@@ -179,28 +181,34 @@ int PhonetiqueDeplies(const std::string& q, const std::string& c) {
 }
 }  // namespace
 
-std::map<std::string, int>& CachePhonetique() {
-    static std::map<std::string, int> cache;
-    return cache;
-}
+std::map<std::string, int>& CachePhonetique() { return DonneesApproches::ParDefaut().CachePhonetique(); }
 
 std::string ClePaire(const std::string& x, const std::string& y) {
     return OctetsInferieurs(y, x) ? y + "/" + x : x + "/" + y;
 }
 
 int DistancePhonetique(const std::string& q, const std::string& c) {
+    return DistancePhonetique(DonneesApproches::ParDefaut(), q, c);
+}
+
+int DistancePhonetique(DonneesApproches& donnees, const std::string& q, const std::string& c) {
     std::string dq, dc;
-    return PhonetiqueDeplies(SansLigatures(q, dq), SansLigatures(c, dc));
+    return PhonetiqueDeplies(donnees, SansLigatures(q, dq), SansLigatures(c, dc));
 }
 
 int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c) {
     return DistanceMotsJusqua(lexiquePresent, q, c, DISTANCE_PLAFOND);
 }
 
+int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond) {
+    return DistanceMotsJusqua(DonneesApproches::ParDefaut(), lexiquePresent, q, c, plafond);
+}
+
 // The phonetic distance only adds to the subsequence side: when that side
 // alone already reaches the positional distance, or passes `plafond` as the
 // positional one does, the transcriptions cannot change the answer.
-int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond) {
+int DistanceMotsJusqua(DonneesApproches& donnees, bool lexiquePresent, const std::string& q,
+                       const std::string& c, int plafond) {
     if (!lexiquePresent) return 0;
     std::string dq, dc;
     const std::string& mq = SansLigatures(q, dq);
@@ -209,6 +217,6 @@ int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::str
     const int sousSuite = PondereeOctets(mq, mc) / 2;
     if (sousSuite >= d2) return std::min(d2, DISTANCE_PLAFOND);
     if (sousSuite > plafond && d2 > plafond) return std::min(sousSuite, DISTANCE_PLAFOND);
-    const int d1 = std::min(PhonetiqueDeplies(mq, mc) + sousSuite, DISTANCE_PLAFOND);
+    const int d1 = std::min(PhonetiqueDeplies(donnees, mq, mc) + sousSuite, DISTANCE_PLAFOND);
     return std::min(d1, d2);
 }

@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+class DonneesApproches;
+
 inline constexpr int DISTANCE_PLAFOND = 10000;
 // SousSuiteCommune walks two fixed arrays of 100 positions: it reads at most
 // this many bytes of each string, and ignores the rest.
@@ -20,6 +22,10 @@ int DistanceMots(bool lexiquePresent, const std::string& q, const std::string& c
 // The same where only distances up to `plafond` matter: above it, the value
 // is some distance above `plafond`, found without transcribing when it can be.
 int DistanceMotsJusqua(bool lexiquePresent, const std::string& q, const std::string& c, int plafond);
+// The same with the rules and the phonetic cache of `donnees`; the calls
+// without it use the default search data (DonneesApproches::ParDefaut()).
+int DistanceMotsJusqua(DonneesApproches& donnees, bool lexiquePresent, const std::string& q,
+                       const std::string& c, int plafond);
 int DistancePositionnelle(const std::string& a, const std::string& b);
 int CoutPosition(char x, char y);
 int CoutSubstitution(char x, char y);
@@ -28,11 +34,13 @@ int SousSuiteCommune(const std::string& a, const std::string& b);
 int DistanceSousSuite(const std::string& a, const std::string& b);
 int DistanceSousSuitePonderee(const std::string& a, const std::string& b);
 int DistancePhonetique(const std::string& q, const std::string& c);
+int DistancePhonetique(DonneesApproches& donnees, const std::string& q, const std::string& c);
 
 // Phonetic distances per unordered word pair. A search ranks at most a few
 // thousand candidates, so this many pairs keep hundreds of searches cheap to
 // repeat, in a few megabytes; when full it is emptied and fills again, rather
 // than grow with every word typed in a long session.
 inline constexpr std::size_t PAIRES_MAX_CACHE_PHONETIQUE = 50000;
+// The default search data's cache.
 std::map<std::string, int>& CachePhonetique();
 std::string ClePaire(const std::string& x, const std::string& y);

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <mutex>
 
 #include "approx/MateriauCles.h"
-#include "approx/MoteurApproches.h"
+#include "approx/DonneesApproches.h"
 #include "data/Ressources.h"
 #include "index/ChargeIndex.h"
 
@@ -22,15 +21,6 @@ bool LireFigure(const std::string& texte, std::uint32_t& figure) {
     return erreur == std::errc() && p == fin && !texte.empty();
 }
 
-struct EtatFrequences {
-    FrequencesMots table;
-    bool chargee = false;
-};
-
-EtatFrequences& Etat() {
-    static EtatFrequences etat;
-    return etat;
-}
 }  // namespace
 
 bool FrequencesMots::ChargerCharge(const unsigned char* octets, std::size_t taille) {
@@ -67,15 +57,8 @@ std::map<std::string, std::vector<std::string>> ListesFrequences(
     return listes;
 }
 
-void AssurerFrequences() {
-    std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
-    EtatFrequences& etat = Etat();
-    if (!etat.chargee) etat.chargee = etat.table.ChargerRessource(RESSOURCE_FREQUENCES);
-}
+void AssurerFrequences() { DonneesApproches::ParDefaut().AssurerFrequences(); }
 
-bool FrequencesChargees() {
-    std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
-    return Etat().chargee;
-}
+bool FrequencesChargees() { return DonneesApproches::ParDefaut().FrequencesChargees(); }
 
-const FrequencesMots& FrequencesApproches() { return Etat().table; }
+const FrequencesMots& FrequencesApproches() { return DonneesApproches::ParDefaut().Frequences(); }

@@ -35,8 +35,8 @@ private:
 std::map<std::string, std::vector<std::string>> ListesFrequences(
     const std::unordered_map<std::string, std::uint32_t>& figures);
 
-// The process-wide table of the engine, loaded from RESSOURCE_FREQUENCES on
-// the first search, under the engine's lock. Without it every word has the
+// The table of the default search data (DonneesApproches::ParDefaut()),
+// loaded from RESSOURCE_FREQUENCES on the first search, under its lock. Without it every word has the
 // figure 0, so the ranking is by distance alone; a failed load is retried
 // on the next search.
 void AssurerFrequences();

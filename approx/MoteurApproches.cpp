@@ -34,55 +34,28 @@ struct Classe {
     }
 };
 
-struct EtatIndex {
-    // Filled only through the resource path; the database side stays unused.
-    IndexeurSecDB index;
-    bool charge = false;
-};
-
-EtatIndex& Etat(int type) {
-    static EtatIndex etats[NOMBRE_TYPES_CLES];
-    return etats[type];
-}
-
-bool TypeValide(int type) { return type >= 0 && type < NOMBRE_TYPES_CLES; }
 }  // namespace
 
-std::recursive_mutex& VerrouApproches() {
-    static std::recursive_mutex verrou;
-    return verrou;
-}
+std::recursive_mutex& VerrouApproches() { return DonneesApproches::ParDefaut().Verrou(); }
 
-void AssurerIndex(int type) {
-    if (!TypeValide(type)) return;
-    std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
-    EtatIndex& etat = Etat(type);
-    if (etat.charge) return;
-    const TypeCle& ligne = TableTypesCles[type];
-    etat.charge = etat.index.ChargeRessource(ligne.ressource, true, true,
-                                             CleIndexApproches(ligne.chaine), ligne.chaine);
-}
+void AssurerIndex(int type) { DonneesApproches::ParDefaut().AssurerIndex(type); }
 
-bool IndexCharge(int type) {
-    if (!TypeValide(type)) return false;
-    std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
-    return Etat(type).charge;
-}
+bool IndexCharge(int type) { return DonneesApproches::ParDefaut().IndexCharge(type); }
 
-IndexeurSecDB& IndexApproches(int type) { return Etat(TypeValide(type) ? type : 0).index; }
+Indexeur& IndexApproches(int type) { return DonneesApproches::ParDefaut().Index(type); }
 
 std::vector<std::string> MoteurApproches::CollecterCandidats(const std::string& mot, int filtre) const {
-    std::lock_guard<std::recursive_mutex> garde(VerrouApproches());
-    AssurerFrequences();
+    std::lock_guard<std::recursive_mutex> garde(donnees_->Verrou());
+    donnees_->AssurerFrequences();
     std::vector<std::string> candidats;
     for (int type = 0; TableTypesCles[type].fonction != nullptr; ++type) {
         const TypeCle& ligne = TableTypesCles[type];
         if ((filtre >= 0 && filtre != type) || !ligne.actif) continue;
-        AssurerIndex(type);
-        if (!IndexCharge(type)) continue;
-        const std::string cle = ligne.fonction(mot);
+        donnees_->AssurerIndex(type);
+        if (!donnees_->IndexCharge(type)) continue;
+        const std::string cle = CleSelon(ligne, mot, *donnees_);
         if (cle.size() < LONGUEUR_MIN_CLE) continue;
-        const std::vector<std::string> mots = Etat(type).index.GetValeurs(cle);
+        const std::vector<std::string> mots = donnees_->Index(type).GetValeurs(cle);
         candidats.insert(candidats.end(), mots.begin(), mots.end());
     }
     return candidats;
@@ -92,15 +65,16 @@ std::vector<std::string> MoteurApproches::CollecterCandidats(const std::string& 
 // and rank 0, in byte order.
 std::vector<MotApproche> MoteurApproches::ClasserAvecDistances(
     const std::string& mot, const std::vector<std::string>& candidats) const {
+    std::lock_guard<std::recursive_mutex> garde(donnees_->Verrou());
     const bool classer = lexique_ != nullptr;
-    if (classer) AssurerFrequences();
-    const FrequencesMots& frequences = FrequencesApproches();
+    if (classer) donnees_->AssurerFrequences();
+    const FrequencesMots& frequences = donnees_->Frequences();
     std::unordered_set<std::string> vus;
     std::vector<Classe> classes;
     for (const std::string& candidat : candidats) {
         const auto [place, nouveau] = vus.insert(candidat);
         if (!nouveau) continue;
-        const int d = DistanceMotsJusqua(classer, mot, candidat, SEUIL_DISTANCE);
+        const int d = DistanceMotsJusqua(*donnees_, classer, mot, candidat, SEUIL_DISTANCE);
         if (d > SEUIL_DISTANCE) continue;
         const std::uint32_t figure = classer ? frequences.Figure(candidat) : 0;
         classes.push_back({classer ? RangCandidat(mot, candidat, d, figure) : 0, d, figure, &*place});

@@ -1,13 +1,12 @@
 #pragma once
 // The approximate-word search: gather the dictionary words that share a key
 // with the typed word, in every enabled key kind, then rank them by distance.
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "approx/DonneesApproches.h"
 #include "approx/LexiqueApproches.h"
-#include "database/IndexeurSecDB.h"
 
 inline constexpr int SEUIL_DISTANCE = 35;
 inline constexpr std::size_t RESULTATS_MIN = 10;
@@ -21,8 +20,13 @@ struct MotApproche {
 
 class MoteurApproches {
 public:
-    // The lexicon is not owned; null turns the distance ranking off.
-    explicit MoteurApproches(const LexiqueApproches* lexique) : lexique_(lexique) {}
+    // Neither the lexicon nor the data is owned; a null lexicon turns the
+    // distance ranking off. The data's lock is held for a whole search.
+    MoteurApproches(const LexiqueApproches* lexique, DonneesApproches& donnees)
+        : lexique_(lexique), donnees_(&donnees) {}
+    // On the default search data.
+    explicit MoteurApproches(const LexiqueApproches* lexique)
+        : MoteurApproches(lexique, DonneesApproches::ParDefaut()) {}
 
     // At most 100 distinct words, best first. `filtre` -1: every enabled
     // kind; 0..11: that kind only (nothing when it is disabled).
@@ -41,12 +45,12 @@ public:
 
 private:
     const LexiqueApproches* lexique_;
+    DonneesApproches* donnees_;
 };
 
-// The process-wide state the engine shares: one index per key kind, loaded
-// on first use, and the re-entrant lock around loading and lookups.
+// The default search data's lock and key indexes (DonneesApproches::ParDefaut()).
 std::recursive_mutex& VerrouApproches();
 // Loads kind `type`'s index unless it is loaded; a failed load is retried next time.
 void AssurerIndex(int type);
 bool IndexCharge(int type);
-IndexeurSecDB& IndexApproches(int type);
+Indexeur& IndexApproches(int type);

@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <cstring>
-#include <memory>
 
+#include "approx/DonneesApproches.h"
 #include "approx/MateriauCles.h"
 #include "approx/TablePhonemes.h"
 #include "data/Ressources.h"
@@ -155,15 +155,7 @@ std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& m
     return sortie;
 }
 
-ReglesPhonetiques& ReglesCourantes() {
-    // 21 KB of slots: on the heap, created on first use, kept until exit.
-    static const std::unique_ptr<ReglesPhonetiques> regles = std::make_unique<ReglesPhonetiques>();
-    return *regles;
-}
-
-bool ChargerRegles() {
-    ReglesPhonetiques& regles = ReglesCourantes();
-    if (regles.loaded) return true;
+bool LireReglesRessource(ReglesPhonetiques& regles) {
     BlocOctets bloc = LireRessource(RESSOURCE_REGLES);
     if (bloc.Vide()) return false;
     const std::string iv = IvRegles();
@@ -177,10 +169,11 @@ bool ChargerRegles() {
     return true;
 }
 
-std::string Transcrire(const std::string& mot) {
-    ChargerRegles();
-    return TranscrireAvec(ReglesCourantes(), mot);
-}
+ReglesPhonetiques& ReglesCourantes() { return DonneesApproches::ParDefaut().Regles(); }
+
+bool ChargerRegles() { return DonneesApproches::ParDefaut().ChargerRegles(); }
+
+std::string Transcrire(const std::string& mot) { return DonneesApproches::ParDefaut().Transcrire(mot); }
 
 namespace {
 bool EstO(char c) { return c == 'o' || c == 'O'; }
@@ -211,9 +204,4 @@ std::string RetablirLigatures(const std::string& mot) {
     return graphie;
 }
 
-void InstallerRegles(const std::string& texte) {
-    ReglesPhonetiques& regles = ReglesCourantes();
-    regles = ReglesPhonetiques{};
-    AjouterRegles(regles, texte);
-    regles.loaded = true;
-}
+void InstallerRegles(const std::string& texte) { DonneesApproches::ParDefaut().InstallerRegles(texte); }

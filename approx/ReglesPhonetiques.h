@@ -56,7 +56,12 @@ int CorrespondanceRegle(const char* mot, const char* motif, int p);
 std::string TranscrireAvec(const ReglesPhonetiques& regles, const std::string& mot,
                            std::size_t* lus = nullptr);
 
-// The process-wide rule set and its lazy loading from TOXKRJIUSH.
+// Adds the rules of the enciphered resource TOXKRJIUSH to `regles` and marks
+// them loaded; false (nothing added) when it cannot be had or is no rules text.
+bool LireReglesRessource(ReglesPhonetiques& regles);
+
+// The rules of the default search data (DonneesApproches::ParDefaut()),
+// loaded from TOXKRJIUSH on first use.
 ReglesPhonetiques& ReglesCourantes();
 bool ChargerRegles();
 std::string Transcrire(const std::string& mot);
@@ -66,6 +71,6 @@ std::string Transcrire(const std::string& mot);
 // start ("oesophage").
 // Elsewhere "oe" stays two letters ("moelle", "coefficient").
 std::string RetablirLigatures(const std::string& mot);
-// Replaces the process-wide rules by those of a plain rules text and marks
+// Replaces the default search data's rules by those of a plain rules text and marks
 // them loaded: the data builder and the tools work from the source file.
 void InstallerRegles(const std::string& texte);

@@ -1,5 +1,6 @@
 #include "approx/TypesCles.h"
 
+#include "approx/DonneesApproches.h"
 #include "approx/ReglesPhonetiques.h"
 #include "approx/TablePhonemes.h"
 #include "text/Caracteres.h"
@@ -26,8 +27,8 @@ char Code(const char* nom) { return CodePhoneme(nom); }
 const TypeCle TableTypesCles[NOMBRE_TYPES_CLES + 1] = {
     {"ANA", true, "MAPANA", CleANA, "Z33mH7"},
     {"CONS", true, "MAPCONS", CleCONS, "YwHBR5"},
-    {"PHON", false, "MAPPHON", ClePHON, "I5nL5w"},
-    {"PHON2", true, "MAPPHON2", ClePHON2, "VtUxUj"},
+    {"PHON", false, "MAPPHON", ClePHON, "I5nL5w", SonCle::Phonemes},
+    {"PHON2", true, "MAPPHON2", ClePHON2, "VtUxUj", SonCle::PhonemesFusionnes},
     {"SIMP", true, "MAPSIMP", CleSIMP, "dU6LQl"},
     {"TA", false, "MAPTA", CleTA, "dWqqK1"},
     {"TM", false, "MAPTM", CleTM, "6Pdwdn"},
@@ -86,6 +87,16 @@ std::string CleMilieu4(const std::string& mot) {
     const std::string s = SansAccents(Minuscules(DeplierLigatures(mot))).substr(0, LONGUEUR_MAX_MILIEU);
     if (s.size() < LONGUEUR_MIN_MILIEU) return {};
     return s.substr((s.size() - 3) / 2, 4);
+}
+
+std::string CleSelon(const TypeCle& ligne, const std::string& mot, DonneesApproches& donnees) {
+    switch (ligne.son) {
+        case SonCle::Aucun: return ligne.fonction(mot);
+        case SonCle::Phonemes: return NomsPhonemes(donnees.Transcrire(RetablirLigatures(mot)));
+        case SonCle::PhonemesFusionnes:
+            return NomsPhonemes(FusionPhonemes(donnees.Transcrire(RetablirLigatures(mot))));
+    }
+    return {};
 }
 
 std::string ClePHON(const std::string& mot) { return NomsPhonemes(Transcrire(RetablirLigatures(mot))); }

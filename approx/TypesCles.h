@@ -5,7 +5,13 @@
 // means rebuilding the indexes.
 #include <string>
 
+class DonneesApproches;
+
 using FonctionCle = std::string (*)(const std::string& mot);
+
+// How a kind's key reads the word's sound: not at all, as the phonemes, or
+// as the phonemes with close sounds merged.
+enum class SonCle { Aucun, Phonemes, PhonemesFusionnes };
 
 struct TypeCle {
     const char* nom;
@@ -13,11 +19,16 @@ struct TypeCle {
     const char* ressource;  // the kind's key index
     FonctionCle fonction;   // null in the end row
     const char* chaine;     // the kind's 6-character key material
+    SonCle son = SonCle::Aucun;
 };
 
 inline constexpr int NOMBRE_TYPES_CLES = 12;
 // Twelve rows, then an end row without key function.
 extern const TypeCle TableTypesCles[NOMBRE_TYPES_CLES + 1];
+
+// Kind `ligne`'s key of `mot`, the phonetic kinds transcribed with the
+// rules of `donnees` (the key functions use the default search data's).
+std::string CleSelon(const TypeCle& ligne, const std::string& mot, DonneesApproches& donnees);
 
 std::string CleANA(const std::string& mot);
 std::string CleCONS(const std::string& mot);

@@ -28,11 +28,11 @@ set(niveaux
   vocalia_rendu 2
   contenu_essais_donnees 2
   vocalia_fixture_shell 2
-  # the database layer
+  # the database layer; the approximate search
   vocalia_base_donnees 3
-  # the records, the approximate search, the conjugation database
+  vocalia_approx 3
+  # the records, the conjugation database
   vocalia_enregistrements 4
-  vocalia_approx 4
   vocalia_conjugation 4
   vocalia_base_donnees_essais 4
   # the lexicon; the conjugation window
@@ -56,10 +56,12 @@ set(niveaux
   vocalia_donnees_definitions 10
 )
 
-# The terminal command shows what the window shows without the window.
+# The terminal command shows what the window shows without the window; the
+# approximate search reads resources, never a database.
 set(jamais
   vocalia_dico vocalia_shell
   vocalia_dico vocalia_dialogue
+  vocalia_approx vocalia_base_donnees
 )
 
 function(niveau_de nom sortie)

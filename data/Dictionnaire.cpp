@@ -248,18 +248,24 @@ DictionnairePrincipal& DictionnaireCourant() {
     return dictionnaire;
 }
 
-bool ChargerDictionnaire() {
+bool ChargerDictionnaire() { return ChargerDictionnaire(DictionnaireCourant()); }
+
+bool ChargerDictionnaire(DictionnairePrincipal& dictionnaire) {
     const unsigned char* octets = nullptr;
     std::size_t taille = 0;
     if (!LireRessourceEnPlace(RESSOURCE_DICTIONNAIRE, octets, taille)) {
-        DictionnaireCourant().Vider();
+        dictionnaire.Vider();
         return false;
     }
-    return DictionnaireCourant().Ouvrir(octets, taille);
+    return dictionnaire.Ouvrir(octets, taille);
 }
 
 bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille) {
-    DictionnairePrincipal& dictionnaire = DictionnaireCourant();
+    return ChargerDictionnaireDepuis(DictionnaireCourant(), octets, taille);
+}
+
+bool ChargerDictionnaireDepuis(DictionnairePrincipal& dictionnaire, const unsigned char* octets,
+                               std::size_t taille) {
     dictionnaire.Vider();
     FluxBaliseLecteur flux(octets, taille);
     std::string etiquette;

@@ -89,6 +89,10 @@ bool ChargerDictionnaire();
 // label, article count, the records (tests, fixtures, the script driver).
 // The articles read before a bad record stay; true when it was read whole.
 bool ChargerDictionnaireDepuis(const unsigned char* octets, std::size_t taille);
+// The same two loads into a dictionary of the caller's.
+bool ChargerDictionnaire(DictionnairePrincipal& dictionnaire);
+bool ChargerDictionnaireDepuis(DictionnairePrincipal& dictionnaire, const unsigned char* octets,
+                               std::size_t taille);
 const std::string& EtiquetteDonnees();  // the data label, "" until a load read it
 std::size_t NombreArticles();
 std::vector<std::string> TitresDictionnaire();  // one headword per article, in order (a copy)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "data/ClesDonnees.h"
 #include "data/ConteneurUnites.h"
@@ -25,17 +26,6 @@ struct IndexEnBlocs {
     bool blocValide = false;
     std::vector<Entree> bloc;  // the last block read
 };
-
-struct EtatIndex {
-    std::map<std::string, std::vector<std::string>> formes;
-    std::optional<IndexEnBlocs> blocs;
-    bool charge = false;  // a whole payload was read; until then every use retries
-};
-
-EtatIndex& Index() {
-    static EtatIndex etat;
-    return etat;
-}
 
 bool LireEntete(FluxBaliseLecteur& flux, std::int32_t& nombre) {
     float version = 0, inutilise = 0;
@@ -102,26 +92,40 @@ std::optional<std::vector<std::string>> ChercherDansBlocs(IndexEnBlocs& blocs, c
 
 }  // namespace
 
-bool ChargerIndexFlexions() {
-    EtatIndex& etat = Index();
+struct IndexFlexions::Etat {
+    std::map<std::string, std::vector<std::string>> formes;
+    std::optional<IndexEnBlocs> blocs;
+    bool charge = false;  // a whole payload was read; until then every use retries
+};
+
+IndexFlexions::IndexFlexions() : etat_(std::make_unique<Etat>()) {}
+IndexFlexions::~IndexFlexions() = default;
+
+IndexFlexions& IndexFlexions::ParDefaut() {
+    static IndexFlexions index;
+    return index;
+}
+
+bool IndexFlexions::Charger() {
     const unsigned char* octets = nullptr;
     std::size_t taille = 0;
-    if (LireRessourceEnPlace(RESSOURCE_FLEXIONS, octets, taille)) {
-        IndexEnBlocs blocs;
-        if (OuvrirBlocs(octets, taille, blocs)) {
-            etat.formes.clear();
-            etat.blocs = std::move(blocs);
-            etat.charge = true;
-            return true;
-        }
-    }
+    if (LireRessourceEnPlace(RESSOURCE_FLEXIONS, octets, taille) && OuvrirBlocsEnPlace(octets, taille)) return true;
     // A resource of one piece, as older builds wrote it.
     BlocOctets charge =
         ChargerDonnees(RESSOURCE_FLEXIONS, true, true, CleFlexions(), IvFlexions().c_str());
-    return !charge.Vide() && ChargerIndexFlexionsDepuis(charge.Donnees(), charge.Taille());
+    return !charge.Vide() && ChargerDepuis(charge.Donnees(), charge.Taille());
 }
 
-bool ChargerIndexFlexionsDepuis(const unsigned char* octets, std::size_t taille) {
+bool IndexFlexions::OuvrirBlocsEnPlace(const unsigned char* octets, std::size_t taille) {
+    IndexEnBlocs blocs;
+    if (!OuvrirBlocs(octets, taille, blocs)) return false;
+    etat_->formes.clear();
+    etat_->blocs = std::move(blocs);
+    etat_->charge = true;
+    return true;
+}
+
+bool IndexFlexions::ChargerDepuis(const unsigned char* octets, std::size_t taille) {
     FluxBaliseLecteur flux(octets, taille);
     std::int32_t nombre = 0;
     if (!LireEntete(flux, nombre)) return false;
@@ -130,27 +134,37 @@ bool ChargerIndexFlexionsDepuis(const unsigned char* octets, std::size_t taille)
     std::map<std::string, std::vector<std::string>> formes;
     for (Entree& entree : entrees) formes[std::move(entree.first)] = std::move(entree.second);  // the last list wins
     // The entries before a bad one stay usable until a later load does better.
-    EtatIndex& etat = Index();
-    etat.formes = std::move(formes);
-    etat.blocs.reset();
-    etat.charge = complet;
+    etat_->formes = std::move(formes);
+    etat_->blocs.reset();
+    etat_->charge = complet;
     return complet;
 }
 
-void OublierIndexFlexions() {
-    EtatIndex& etat = Index();
-    etat.formes.clear();
-    etat.blocs.reset();
-    etat.charge = false;
+void IndexFlexions::Oublier() {
+    etat_->formes.clear();
+    etat_->blocs.reset();
+    etat_->charge = false;
 }
 
-std::optional<std::vector<std::string>> Lemmes(const std::string& forme) {
-    if (!Index().charge) ChargerIndexFlexions();
-    EtatIndex& etat = Index();
+std::optional<std::vector<std::string>> IndexFlexions::Lemmes(const std::string& forme) {
+    if (!etat_->charge) Charger();
+    Etat& etat = *etat_;
     if (etat.blocs) return ChercherDansBlocs(*etat.blocs, forme);
     const auto trouvee = etat.formes.find(forme);
     if (trouvee == etat.formes.end()) return std::nullopt;
     return trouvee->second;
+}
+
+bool ChargerIndexFlexions() { return IndexFlexions::ParDefaut().Charger(); }
+
+bool ChargerIndexFlexionsDepuis(const unsigned char* octets, std::size_t taille) {
+    return IndexFlexions::ParDefaut().ChargerDepuis(octets, taille);
+}
+
+void OublierIndexFlexions() { IndexFlexions::ParDefaut().Oublier(); }
+
+std::optional<std::vector<std::string>> Lemmes(const std::string& forme) {
+    return IndexFlexions::ParDefaut().Lemmes(forme);
 }
 
 std::vector<unsigned char> EcrireIndexFlexions(

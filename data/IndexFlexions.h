@@ -1,6 +1,6 @@
 #pragma once
-// The inflected-form index: form -> headwords, one process-wide index read
-// from KLSPDOEKXHEFD on first use. The resource is packed in blocks of
+// The inflected-form index: form -> headwords, read from KLSPDOEKXHEFD on
+// first use. The free calls work on the default index (IndexFlexions::ParDefaut()). The resource is packed in blocks of
 // consecutive forms (in byte order), so a lookup inflates one block:
 //   unit 0    real 1.0, real (unused), integer entry count, integer block
 //             count B, then the first form of each block (strings);
@@ -8,12 +8,40 @@
 //             list of headwords).
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 inline constexpr const char* RESSOURCE_FLEXIONS = "KLSPDOEKXHEFD";
 inline constexpr std::size_t TAILLE_BLOC_FLEXIONS = 32 * 1024;
+
+// One index and the last block it read: a lookup changes that block, so one
+// object is used from one thread (the window's; the full-text search reads
+// articles only). Not copyable, as it owns its state.
+class IndexFlexions {
+public:
+    IndexFlexions();
+    ~IndexFlexions();
+
+    static IndexFlexions& ParDefaut();
+
+    // The headwords of `forme`; the resource is read first while no load has
+    // read a whole payload.
+    std::optional<std::vector<std::string>> Lemmes(const std::string& forme);
+    // Reads the resource now: in blocks in place, else of one piece.
+    bool Charger();
+    // A payload in blocks (EmballerIndexFlexions), read in place: the bytes
+    // must outlive the object. False (index unchanged) when it is unsound.
+    bool OuvrirBlocsEnPlace(const unsigned char* octets, std::size_t taille);
+    // A flat payload, as ChargerIndexFlexionsDepuis below.
+    bool ChargerDepuis(const unsigned char* octets, std::size_t taille);
+    void Oublier();
+
+private:
+    struct Etat;
+    std::unique_ptr<Etat> etat_;
+};
 
 std::optional<std::vector<std::string>> Lemmes(const std::string& forme);
 // Reads the resource now (Lemmes does it on its first call); true when the

@@ -3,10 +3,13 @@
 // column first and the data column second. A key may be stored as the MD5
 // digest of the lookup text, and its data enciphered with that text as key.
 //
-// The statement buffers are process-wide: only one prepared index statement
-// may be in use at a time, from one thread.
+// It is a database lookup, not an index: it holds an in-memory IndexeurSec
+// beside it (the current key and data, the data slot) rather than being one.
+// Each object owns the buffers its statement is bound to, so two lookups on
+// two connections do not share them; one object is used from one thread.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "data/BlocOctets.h"
@@ -14,13 +17,16 @@
 
 class ConnexionBase;
 
-class IndexeurSecDB : public IndexeurSec {
+class IndexeurSecDB {
 public:
     static constexpr std::size_t TAILLE_CLE = 200;
     static constexpr std::size_t TAILLE_DONNEES = 5000;
 
-    IndexeurSecDB() = default;
+    IndexeurSecDB();
     IndexeurSecDB(const std::string& table, const std::string& colonneCle, const std::string& colonneDonnees);
+    ~IndexeurSecDB();
+    IndexeurSecDB(IndexeurSecDB&&) noexcept;
+    IndexeurSecDB& operator=(IndexeurSecDB&&) noexcept;
 
     // Prepares "select * from T WHERE (K = ?);" on the connection and binds
     // the parameter and the first two result columns.
@@ -39,8 +45,19 @@ public:
     const std::string& ColonneCle() const { return colonneCle_; }
     const std::string& ColonneDonnees() const { return colonneDonnees_; }
 
+    // The in-memory side; its data slot answers null with a trace line.
+    IndexeurSec& Memoire() { return memoire_; }
+    void* GetPDonnees() { return memoire_.GetPDonnees(); }
+
+    // The buffers one statement is bound to (defined with the statement code).
+    struct Tampons;
+
 private:
     bool EstPrepareSur(const ConnexionBase* connexion) const;
+
+    IndexeurSec memoire_;
+    // On the heap: the driver keeps their addresses while the object moves.
+    std::unique_ptr<Tampons> tampons_;
 
     std::int32_t nomme_ = 0;
     std::string table_;

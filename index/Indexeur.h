@@ -12,7 +12,6 @@
 class Indexeur {
 public:
     Indexeur() = default;
-    // The database-backed form is held and released through this base.
     virtual ~Indexeur() = default;
     Indexeur(const Indexeur&) = default;
     Indexeur& operator=(const Indexeur&) = default;
@@ -33,7 +32,7 @@ public:
     std::size_t NombreCles() const { return blocs_.Ouvert() ? blocs_.NombreCles() : donnees_.taille(); }
     std::size_t OctetsOccupes() const { return blocs_.Ouvert() ? blocs_.OctetsOccupes() : donnees_.octetsOccupes(); }
 
-    // No index hands out its raw data; the slot exists for the database-backed form.
+    // No index hands out its raw data; the slot exists for the form the database lookup keeps.
     virtual void* GetPDonnees();
 
 protected:
@@ -41,10 +40,13 @@ protected:
     IndexBlocs blocs_;  // open when the content is read in place
 };
 
-// The form with the two strings the database-backed index works with.
+// The form with the two strings the database lookup (IndexeurSecDB) keeps
+// beside its statement.
 class IndexeurSec : public Indexeur {
 public:
     void* GetPDonnees() override;
+    // The key the statement's parameter holds when it is prepared.
+    const std::string& CleCourante() const { return cleCourante_; }
 
 protected:
     std::string cleCourante_;

@@ -9,7 +9,9 @@ namespace {
 constexpr const char* BASE_LEXIQUE = "toto";
 }  // namespace
 
-RechercheApproches::RechercheApproches() = default;
+RechercheApproches::RechercheApproches() : RechercheApproches(DonneesApproches::ParDefaut()) {}
+
+RechercheApproches::RechercheApproches(DonneesApproches& donnees) : donnees_(donnees) {}
 
 RechercheApproches::~RechercheApproches() = default;
 
@@ -17,7 +19,7 @@ std::vector<std::string> RechercheApproches::Rechercher(const std::string& mot) 
     // Made once and kept: the lexicon turns the engine's distance ranking on.
     if (!moteur_) {
         lexique_ = std::make_unique<dictionnaire>(BASE_LEXIQUE, false);
-        moteur_ = std::make_unique<MoteurApproches>(lexique_.get());
+        moteur_ = std::make_unique<MoteurApproches>(lexique_.get(), donnees_);
     }
     return moteur_->RechercherApproches(mot, -1);
 }

@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+class DonneesApproches;
 class MoteurApproches;
 class dictionnaire;
 
 class RechercheApproches {
 public:
+    // On the default search data.
     RechercheApproches();
+    // On `donnees`, not owned.
+    explicit RechercheApproches(DonneesApproches& donnees);
     ~RechercheApproches();
     RechercheApproches(const RechercheApproches&) = delete;
     RechercheApproches& operator=(const RechercheApproches&) = delete;
@@ -20,6 +24,7 @@ public:
     std::vector<std::string> Rechercher(const std::string& mot);
 
 private:
+    DonneesApproches& donnees_;
     std::unique_ptr<dictionnaire> lexique_;
     // Declared after the lexicon, which it refers to.
     std::unique_ptr<MoteurApproches> moteur_;

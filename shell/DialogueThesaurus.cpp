@@ -5,6 +5,7 @@
 #include "conjugation/fenetre/ZephJugaison.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
+#include "lexique/DonneesVocalia.h"
 #include "platform/dialogue/EchangeDonnees.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
 #include "rendu/RechercheTolerante.h"
@@ -35,7 +36,12 @@ const char* TexteDuMode(ModeListe mode) {
 }
 }  // namespace
 
-DialogueThesaurus::DialogueThesaurus() : Dialogue(ModeleThesaurus()) { AssocierCommandes(); }
+DialogueThesaurus::DialogueThesaurus() : DialogueThesaurus(DonneesVocalia::ParDefaut()) {}
+
+DialogueThesaurus::DialogueThesaurus(DonneesVocalia& donnees)
+    : Dialogue(ModeleThesaurus()), approches_(donnees.Approches()) {
+    AssocierCommandes();
+}
 
 void DialogueThesaurus::AssocierCommandes() {
     Associer(IDC_RECHERCHER, Notification::Clic, [this] { Rechercher(); });

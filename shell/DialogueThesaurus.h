@@ -12,9 +12,15 @@
 
 enum class ModeListe { Dictionnaire, Historique, RecTexte, Approches };
 
+class DonneesVocalia;
+
 class DialogueThesaurus : public Dialogue {
 public:
+    // On the default data (DonneesVocalia::ParDefaut()).
     DialogueThesaurus();
+    // The approximate search answers from `donnees`, not owned; the rest of
+    // the window still reads the default object's dictionary and forms.
+    explicit DialogueThesaurus(DonneesVocalia& donnees);
 
     // Building blocks of the lookup flow.
     void PasserEnMode(ModeListe mode);

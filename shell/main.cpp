@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "conjugation/DossierPrive.h"
-#include "data/Dictionnaire.h"
+#include "lexique/DonneesVocalia.h"
 #include "platform/InstanceUnique.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
 #include "platform/wx/InterfaceWx.h"
@@ -76,13 +76,14 @@ int main(int argc, char** argv) {
     DefinirInterface(&interface);
     InstanceUnique instance;
     instance.Ecouter(prise);  // when it cannot, this window simply runs alone
+    DonneesVocalia& donnees = DonneesVocalia::ParDefaut();
     {
         // A failed load is not checked: the window then works on an empty dictionary.
         CurseurAttente attente;
-        ChargerDictionnaire();
+        donnees.ChargerDictionnaire();
     }
     {
-        DialogueThesaurus dialogue;
+        DialogueThesaurus dialogue(donnees);
         dialogue.DemanderAuDemarrage(lus.demande);
         SurveillanceDescripteur surveillance(instance.Descripteur(), [&] { RecevoirDemandes(instance, dialogue); });
         dialogue.LancerModal();

@@ -18,6 +18,7 @@
 #include "approx/bench/BancFautes.h"
 #include "approx/DistancesMots.h"
 #include "approx/LexiqueApproches.h"
+#include "approx/DonneesApproches.h"
 #include "approx/MoteurApproches.h"
 #include "approx/ReglesPhonetiques.h"
 #include "approx/TypesCles.h"
@@ -135,7 +136,9 @@ void ComparerAvecHunspell(const MoteurApproches& moteur) {
 
 int main() {
     static LexiqueMinimal lexique;
-    const MoteurApproches moteur(&lexique);
+    // The bench's own search data, as a program's main builds them.
+    static DonneesApproches donnees;
+    const MoteurApproches moteur(&lexique, donnees);
     const std::vector<std::string> requetes = {
         "filosofie", "ortografe", "fotografie", "sitoyen", "anbulance", "maisson",
         "chato",     "rinosserose", "bibliotek", "anbassadeur", "xylofone", "a",
@@ -145,22 +148,22 @@ int main() {
     const long kioAvant = KioResidents();
     auto debut = Horloge::now();
     double cpu = MsCpu();
-    ChargerRegles();
+    donnees.ChargerRegles();
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type)
-        if (TableTypesCles[type].actif) AssurerIndex(type);
-    AssurerFrequences();
+        if (TableTypesCles[type].actif) donnees.AssurerIndex(type);
+    donnees.AssurerFrequences();
     std::printf("Chargement des r\xC3\xA8gles, des 7 index et des fr\xC3\xA9quences : %.1f ms (%.1f ms CPU)\n",
                 Ms(debut), MsCpu() - cpu);
     std::printf("  %-10s %8zu mots de fr\xC3\xA9quence non nulle%s\n", RESSOURCE_FREQUENCES,
-                FrequencesApproches().NombreMots(), FrequencesChargees() ? "" : " (NON CHARG\xC3\x89\x45S)");
+                donnees.Frequences().NombreMots(), donnees.FrequencesChargees() ? "" : " (NON CHARG\xC3\x89\x45S)");
     std::size_t octets = 0, cles = 0;
     for (int type = 0; type < NOMBRE_TYPES_CLES; ++type) {
         if (!TableTypesCles[type].actif) continue;
-        if (!IndexCharge(type)) std::printf("  %s : NON CHARG\xC3\x89\n", TableTypesCles[type].ressource);
-        octets += IndexApproches(type).OctetsOccupes();
-        cles += IndexApproches(type).NombreCles();
+        if (!donnees.IndexCharge(type)) std::printf("  %s : NON CHARG\xC3\x89\n", TableTypesCles[type].ressource);
+        octets += donnees.Index(type).OctetsOccupes();
+        cles += donnees.Index(type).NombreCles();
         std::printf("  %-10s %8zu cl\xC3\xA9s %9.1f Kio\n", TableTypesCles[type].ressource,
-                    IndexApproches(type).NombreCles(), IndexApproches(type).OctetsOccupes() / 1024.0);
+                    donnees.Index(type).NombreCles(), donnees.Index(type).OctetsOccupes() / 1024.0);
     }
     std::printf("M\xC3\xA9moire des index : %.1f Mio compt\xC3\xA9s (%zu cl\xC3\xA9s), +%.1f Mio r\xC3\xA9sidents\n",
                 octets / 1048576.0, cles, (KioResidents() - kioAvant) / 1024.0);
@@ -179,7 +182,7 @@ int main() {
                     Ms(debut) / REPETITIONS_CHAUDES, (MsCpu() - cpu) / REPETITIONS_CHAUDES);
     }
     std::printf("Paires en cache phon\xC3\xA9tique apr\xC3\xA8s ces %zu requ\xC3\xAAtes : %zu (plafond %zu)\n",
-                requetes.size(), CachePhonetique().size(), PAIRES_MAX_CACHE_PHONETIQUE);
+                requetes.size(), donnees.CachePhonetique().size(), PAIRES_MAX_CACHE_PHONETIQUE);
 
     // The subsequence search alone, on runs of shared letters whose last bytes
     // never match: the case where a plain walk of every chain doubles its

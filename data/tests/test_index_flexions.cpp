@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,4 +80,28 @@ TEST(ChargerIndexFlexionsDepuis, RejectsBadHeaders) {
     EXPECT_FALSE(ChargerIndexFlexionsDepuis(sansNombre.Octets().data(), sansNombre.Octets().size()));
     // The good load before them is still there.
     EXPECT_EQ(Lemmes("x1"), Liste{"y1"});
+}
+
+// Two indexes in blocks side by side, looked up in turn: each reads its own
+// blocks and keeps its own last block, whatever the other read last.
+TEST(IndexFlexions, DeuxIndexEnBlocsRepondentChacunDeLeursFormes) {
+    const std::map<std::string, Liste> formesA = {{"aa", {"a1"}}, {"bb", {"b1"}}, {"cc", {"c1"}}, {"dd", {"d1"}}};
+    const std::map<std::string, Liste> formesB = {{"aa", {"a2"}}, {"bb", {"b2"}}, {"zz", {"z2"}}};
+    // Blocks of a few bytes: every form in a block of its own.
+    const Octets blocsA = EmballerIndexFlexions(formesA, 8);
+    const Octets blocsB = EmballerIndexFlexions(formesB, 8);
+    IndexFlexions a, b;
+    ASSERT_TRUE(a.OuvrirBlocsEnPlace(blocsA.data(), blocsA.size()));
+    ASSERT_TRUE(b.OuvrirBlocsEnPlace(blocsB.data(), blocsB.size()));
+    for (const char* forme : {"aa", "bb", "aa", "dd", "zz", "bb", "cc"}) {
+        const auto dansA = formesA.find(forme);
+        const auto dansB = formesB.find(forme);
+        EXPECT_EQ(a.Lemmes(forme), dansA == formesA.end() ? std::nullopt : std::optional<Liste>(dansA->second)) << forme;
+        EXPECT_EQ(b.Lemmes(forme), dansB == formesB.end() ? std::nullopt : std::optional<Liste>(dansB->second)) << forme;
+    }
+    // A damaged payload leaves the index as it was.
+    Octets abime = blocsB;
+    abime.resize(abime.size() / 2);
+    EXPECT_FALSE(a.OuvrirBlocsEnPlace(abime.data(), abime.size()));
+    EXPECT_EQ(a.Lemmes("dd"), Liste{"d1"});
 }

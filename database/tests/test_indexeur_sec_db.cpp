@@ -170,7 +170,7 @@ TEST(IndexeurSecDBTest, DigestConstructionAndDataSlot) {
     IndexeurSecDB parDefaut;
     EXPECT_FALSE(parDefaut.Nomme());
     EXPECT_EQ(parDefaut.Table(), "");
-    Indexeur& base = nomme;
+    Indexeur& base = nomme.Memoire();
     testing::internal::CaptureStdout();
     EXPECT_EQ(base.GetPDonnees(), nullptr);
     EXPECT_NE(testing::internal::GetCapturedStdout().find("IndexeurSec::GetPDonnees"), std::string::npos);

@@ -5,6 +5,7 @@
 
 #include "conjugation/Conjugaison.h"
 #include "data/Dictionnaire.h"
+#include "lexique/DonneesVocalia.h"
 #include "lexique/RechercheApproches.h"
 #include "rendu/RechercheTolerante.h"
 #include "rendu/RenduArticle.h"
@@ -53,18 +54,18 @@ std::vector<std::string> MotsMontres(const std::vector<MotAffiche>& trouves) {
     return mots;
 }
 
-ResultatDico Introuvable(const std::string& tape, const CarteOptions& typesExclus) {
+ResultatDico Introuvable(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
     ResultatDico r;
     r.code = CODE_INTROUVABLE;
     r.erreurs = "introuvable : " + Utf8(Elaguer(tape)) + '\n';
-    const std::vector<std::string> approches = FiltrerMots(RechercheApproches().Rechercher(NettoyerSaisie(tape)), typesExclus);
+    const std::vector<std::string> approches = FiltrerMots(RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
     if (!approches.empty()) r.erreurs += Utf8("mots approch\xE9s : " + Joindre(approches, APPROCHES_PROPOSES)) + '\n';
     return r;
 }
 
-ResultatDico Articles(const std::string& tape, const OptionsFiltre& options, int largeur) {
+ResultatDico Articles(DonneesVocalia& donnees, const std::string& tape, const OptionsFiltre& options, int largeur) {
     const std::vector<MotAffiche> trouves = RechercherTolerant(tape, options.TypesExclus);
-    if (trouves.empty()) return Introuvable(tape, options.TypesExclus);
+    if (trouves.empty()) return Introuvable(donnees, tape, options.TypesExclus);
     ResultatDico r;
     r.code = CODE_TROUVE;
     r.erreurs = LigneChangement(tape, MotsMontres(trouves));
@@ -107,10 +108,10 @@ ResultatDico Conjugaison(const std::string& tape, const CarteOptions& typesExclu
     return r;
 }
 
-ResultatDico PleinTexte(const std::string& tape, bool dansExemples, const CarteOptions& typesExclus) {
+ResultatDico PleinTexte(DonneesVocalia& donnees, const std::string& tape, bool dansExemples, const CarteOptions& typesExclus) {
     // The text is searched byte for byte, capitals included, as the window does.
     const std::string texte = NettoyerSaisie(tape);
-    const std::vector<std::string> mots = FiltrerMots(RechercherPleinTexte(texte, dansExemples), typesExclus);
+    const std::vector<std::string> mots = FiltrerMots(donnees.Dictionnaire().RechercherPleinTexte(texte, dansExemples), typesExclus);
     ResultatDico r;
     if (mots.empty()) {
         r.erreurs = Utf8("aucun sens ne contient " + std::string("\xAB ") + texte + " \xBB") + '\n';
@@ -121,8 +122,8 @@ ResultatDico PleinTexte(const std::string& tape, bool dansExemples, const CarteO
     return r;
 }
 
-ResultatDico Approches(const std::string& tape, const CarteOptions& typesExclus) {
-    const std::vector<std::string> mots = FiltrerMots(RechercheApproches().Rechercher(NettoyerSaisie(tape)), typesExclus);
+ResultatDico Approches(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
+    const std::vector<std::string> mots = FiltrerMots(RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
     ResultatDico r;
     if (mots.empty()) {
         r.erreurs = Utf8("Aucun mot approch\xE9 n'a \xE9t\xE9 trouv\xE9") + '\n';
@@ -136,7 +137,7 @@ ResultatDico Approches(const std::string& tape, const CarteOptions& typesExclus)
 // The word list around the word, its line marked with "> "; for a text that
 // is no word, around the place it would have, as the window's list follows
 // the typing.
-ResultatDico Liste(const std::string& tape, const CarteOptions& typesExclus) {
+ResultatDico Liste(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
     const std::vector<MotAffiche> trouves = RechercherTolerant(tape, typesExclus);
     ResultatDico r;
     std::string mot;
@@ -145,10 +146,10 @@ ResultatDico Liste(const std::string& tape, const CarteOptions& typesExclus) {
         r.erreurs = LigneChangement(tape, {mot});
     } else {
         mot = TeteLaPlusProche(tape);
-        if (mot.empty()) return Introuvable(tape, typesExclus);
+        if (mot.empty()) return Introuvable(donnees, tape, typesExclus);
         r.erreurs = Guillemets(Elaguer(tape)) + Utf8(" n'est pas une entr\xE9" "e ; la plus proche : " + mot) + '\n';
     }
-    const FenetreListe fenetre = FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
+    const FenetreListe fenetre = donnees.Dictionnaire().FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
     const std::vector<std::string> mots = FiltrerMots(fenetre.mots, typesExclus);
     r.code = CODE_TROUVE;
     for (const std::string& m : mots) r.sortie += (m == mot ? "> " : "  ") + Utf8(m) + '\n';
@@ -160,15 +161,19 @@ ResultatDico Liste(const std::string& tape, const CarteOptions& typesExclus) {
 std::string SaisieCp1252(const std::string& utf8) { return LireSaisieUtf8(utf8).texte; }
 
 ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur) {
+    return ExecuterDico(arguments, largeur, DonneesVocalia::ParDefaut());
+}
+
+ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur, DonneesVocalia& donnees) {
     const std::string tape = SaisieCp1252(arguments.mot);
     const CarteOptions& typesExclus = arguments.options.TypesExclus;
     ResultatDico r;
     switch (arguments.mode) {
-        case ModeDico::Articles: return Articles(tape, arguments.options, largeur);
-        case ModeDico::Approches: return Approches(tape, typesExclus);
+        case ModeDico::Articles: return Articles(donnees, tape, arguments.options, largeur);
+        case ModeDico::Approches: return Approches(donnees, tape, typesExclus);
         case ModeDico::Conjugaison: return Conjugaison(tape, typesExclus);
-        case ModeDico::PleinTexte: return PleinTexte(tape, arguments.dansExemples, typesExclus);
-        case ModeDico::Liste: return Liste(tape, typesExclus);
+        case ModeDico::PleinTexte: return PleinTexte(donnees, tape, arguments.dansExemples, typesExclus);
+        case ModeDico::Liste: return Liste(donnees, tape, typesExclus);
         case ModeDico::Aide:
             r.code = CODE_TROUVE;
             r.sortie = TexteAide();

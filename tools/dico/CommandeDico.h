@@ -17,7 +17,12 @@ struct ResultatDico {
     std::string erreurs;
 };
 
-// `largeur`: the terminal's width in characters, 0 when the output is not a terminal.
+class DonneesVocalia;
+
+// `largeur`: the terminal's width in characters, 0 when the output is not a
+// terminal. The approximate search, the word list and the full-text search
+// answer from `donnees`; the first form works on the default object.
+ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur, DonneesVocalia& donnees);
 ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur);
 
 // The typed word in the program's text (typographic apostrophes kept: the

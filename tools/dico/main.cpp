@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/Dictionnaire.h"
+#include "lexique/DonneesVocalia.h"
 #include "text/Trace.h"
 #include "tools/dico/CommandeDico.h"
 
@@ -34,11 +34,12 @@ int main(int argc, char** argv) {
     // Standard output is this command's answer: the libraries' diagnostic
     // lines are dropped, or sent to standard error when VOCALIA_TRACE is set.
     ChoisirPuitsTrace(std::getenv("VOCALIA_TRACE") ? PuitsTrace::SortieErreur : PuitsTrace::Aucun);
-    if (lus.mode != ModeDico::Aide && !ChargerDictionnaire()) {
+    DonneesVocalia& donnees = DonneesVocalia::ParDefaut();
+    if (lus.mode != ModeDico::Aide && !donnees.ChargerDictionnaire()) {
         std::fputs("vocalia-dico : le dictionnaire est illisible\n", stderr);
         return CODE_INTROUVABLE;
     }
-    const ResultatDico resultat = ExecuterDico(lus, largeur);
+    const ResultatDico resultat = ExecuterDico(lus, largeur, donnees);
     std::fputs(resultat.erreurs.c_str(), stderr);
     std::fputs(resultat.sortie.c_str(), stdout);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? resultat.code : CODE_INTROUVABLE;

@@ -14,6 +14,7 @@
 
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
+#include "lexique/DonneesVocalia.h"
 #include "platform/dialogue/SansEcran.h"
 #include "shell/DialogueThesaurus.h"
 #include "text/Trace.h"
@@ -49,7 +50,7 @@ bool LireOptions(int argc, char** argv, Options& options) {
 bool ChargerDonnees(const Options& options) {
     if (options.dictionnaire.empty() && options.flexions.empty()) {
         CurseurAttente attente;
-        ChargerDictionnaire();  // unchecked, as in the program: an empty dictionary still runs
+        DonneesVocalia::ParDefaut().ChargerDictionnaire();  // unchecked, as in the program: an empty dictionary still runs
         return true;
     }
     std::vector<unsigned char> octets;
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
         dialogue.Terminer(ID_ANNULER);
     });
     {
-        DialogueThesaurus dialogue;
+        DialogueThesaurus dialogue(DonneesVocalia::ParDefaut());
         dialogue.LancerModal();
     }
     DefinirInterface(nullptr);

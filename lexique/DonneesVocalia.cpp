@@ -1,0 +1,29 @@
+#include "lexique/DonneesVocalia.h"
+
+struct DonneesVocalia::Propres {
+    DictionnairePrincipal dictionnaire;
+    IndexFlexions flexions;
+    DonneesApproches approches;
+};
+
+DonneesVocalia::DonneesVocalia() : DonneesVocalia(std::make_unique<Propres>()) {}
+
+DonneesVocalia::DonneesVocalia(std::unique_ptr<Propres> propres)
+    : propres_(std::move(propres)),
+      dictionnaire_(propres_->dictionnaire),
+      flexions_(propres_->flexions),
+      approches_(propres_->approches) {}
+
+DonneesVocalia::DonneesVocalia(DictionnairePrincipal& dictionnaire, IndexFlexions& flexions,
+                               DonneesApproches& approches)
+    : dictionnaire_(dictionnaire), flexions_(flexions), approches_(approches) {}
+
+DonneesVocalia::~DonneesVocalia() = default;
+
+DonneesVocalia& DonneesVocalia::ParDefaut() {
+    static DonneesVocalia* const donnees =
+        new DonneesVocalia(DictionnaireCourant(), IndexFlexions::ParDefaut(), DonneesApproches::ParDefaut());
+    return *donnees;
+}
+
+bool DonneesVocalia::ChargerDictionnaire() { return ::ChargerDictionnaire(dictionnaire_); }
