@@ -58,15 +58,20 @@ bool LireDebuts(const unsigned char* debut, std::size_t longueur, std::size_t ba
     return true;
 }
 
+bool PuissanceDeDeux(std::size_t n) { return n != 0 && (n & (n - 1)) == 0; }
+
 // The sections' layout and the first headword of each; a section holds at
 // least one headword, so S = N / K rounded up.
-bool LireSections(FluxBaliseLecteur& flux, std::size_t articles, std::size_t& parSection,
+bool LireSections(FluxBaliseLecteur& flux, std::size_t articles, unsigned& decalage,
                   std::vector<std::string>& bornes) {
     std::int32_t k = 0, s = 0;
     // A section's headwords inflate as one unit.
-    if (!flux.LireEntier(k) || !flux.LireEntier(s) || k < 1 || std::size_t(k) > TAILLE_UNITE_MAX || s < 0)
+    if (!flux.LireEntier(k) || !flux.LireEntier(s) || k < 1 || std::size_t(k) > TAILLE_UNITE_MAX ||
+        !PuissanceDeDeux(std::size_t(k)) || s < 0)
         return false;
-    parSection = std::size_t(k);
+    const std::size_t parSection = std::size_t(k);
+    decalage = 0;
+    while ((std::size_t(1) << decalage) < parSection) ++decalage;
     if (std::size_t(s) != (articles + parSection - 1) / parSection) return false;
     // Each first headword takes at least its tag byte.
     if (std::size_t(s) > flux.Reste()) return false;
@@ -139,17 +144,10 @@ bool LireReste(FluxBaliseLecteur& flux, Article& article) {
 
 }  // namespace
 
-struct IndexTitres::Section {
-    std::vector<unsigned char> octets;
-    std::vector<std::uint32_t> debuts;  // where each headword starts, then the end
-};
-
 struct IndexTitres::Sections {
     ConteneurUnites conteneur;
     std::string cle, iv;
     std::size_t premiereUnite = 0;
-    std::vector<std::string> bornes;  // the first headword of each section
-    std::unique_ptr<std::atomic<const Section*>[]> lues;
     std::vector<std::unique_ptr<Section>> gardees;
     std::mutex verrou;  // the inflating of a section
 };
@@ -166,34 +164,34 @@ bool IndexTitres::Lire(const ConteneurUnites& conteneur, const std::string& cle,
     std::string etiquette;
     std::int32_t articles = 0, blocs = 0;
     std::vector<std::uint32_t> premiers;
-    auto sections = std::make_unique<Sections>();
-    std::size_t parSection = 1;
+    std::vector<std::string> bornes;
+    unsigned decalage = 0;
     if (!LireEntete(flux, etiquette, articles, blocs) || !LirePremiers(flux, articles, blocs, premiers) ||
-        !LireSections(flux, std::size_t(articles), parSection, sections->bornes) ||
-        conteneur.NombreUnites() != 1 + 2 * std::size_t(blocs) + sections->bornes.size())
+        !LireSections(flux, std::size_t(articles), decalage, bornes) ||
+        conteneur.NombreUnites() != 1 + 2 * std::size_t(blocs) + bornes.size())
         return false;
+    auto sections = std::make_unique<Sections>();
     sections->conteneur = conteneur;
     sections->cle = cle;
     sections->iv = iv;
     sections->premiereUnite = 1 + 2 * std::size_t(blocs);
-    sections->lues = std::make_unique<std::atomic<const Section*>[]>(sections->bornes.size());
-    for (std::size_t s = 0; s < sections->bornes.size(); ++s) sections->lues[s].store(nullptr);
-    sections->gardees.resize(sections->bornes.size());
+    sections->gardees.resize(bornes.size());
+    lues_ = std::make_unique<std::atomic<const Section*>[]>(bornes.size());
+    for (std::size_t s = 0; s < bornes.size(); ++s) lues_[s].store(nullptr);
     nombre_ = std::size_t(articles);
-    parSection_ = parSection;
+    decalage_ = decalage;
     premiers_ = std::move(premiers);
+    bornes_ = std::move(bornes);
     etiquette_ = std::move(etiquette);
     sections_ = std::move(sections);
     return true;
 }
 
-const IndexTitres::Section& IndexTitres::SectionDe(std::size_t i) const {
-    const std::size_t numero = i / parSection_;
-    if (const Section* lue = sections_->lues[numero].load(std::memory_order_acquire)) return *lue;
+const IndexTitres::Section& IndexTitres::Charger(std::size_t numero) const {
     std::lock_guard<std::mutex> garde(sections_->verrou);
-    if (const Section* lue = sections_->lues[numero].load(std::memory_order_relaxed)) return *lue;
-    const std::size_t premier = numero * parSection_;
-    const std::size_t nombre = std::min(parSection_, nombre_ - premier);
+    if (const Section* lue = lues_[numero].load(std::memory_order_relaxed)) return *lue;
+    const std::size_t premier = numero << decalage_;
+    const std::size_t nombre = std::min(Masque() + 1, nombre_ - premier);
     auto section = std::make_unique<Section>();
     std::vector<unsigned char> octets;
     const unsigned char* titres = nullptr;
@@ -205,7 +203,7 @@ const IndexTitres::Section& IndexTitres::SectionDe(std::size_t i) const {
         saine = flux.LireVue(titres, longueur) &&
                 LireDebuts(titres, longueur, std::size_t(titres - octets.data()), nombre, section->debuts) &&
                 std::string_view(reinterpret_cast<const char*>(octets.data()) + section->debuts[0],
-                                 section->debuts[1] - section->debuts[0] - 1) == sections_->bornes[numero];
+                                 section->debuts[1] - section->debuts[0] - 1) == bornes_[numero];
     }
     if (saine)
         section->octets = std::move(octets);
@@ -213,25 +211,9 @@ const IndexTitres::Section& IndexTitres::SectionDe(std::size_t i) const {
         section->debuts.clear();  // read as its first headword
     const Section* publiee = section.get();
     sections_->gardees[numero] = std::move(section);
-    sections_->lues[numero].store(publiee, std::memory_order_release);
+    lues_[numero].store(publiee, std::memory_order_release);
     return *publiee;
 }
-
-const char* IndexTitres::C(std::size_t i) const {
-    const Section& section = SectionDe(i);
-    if (section.debuts.empty()) return sections_->bornes[i / parSection_].c_str();
-    return reinterpret_cast<const char*>(section.octets.data()) + section.debuts[i % parSection_];
-}
-
-std::string_view IndexTitres::Titre(std::size_t i) const {
-    const Section& section = SectionDe(i);
-    if (section.debuts.empty()) return sections_->bornes[i / parSection_];
-    const std::size_t rang = i % parSection_;
-    return {reinterpret_cast<const char*>(section.octets.data()) + section.debuts[rang],
-            section.debuts[rang + 1] - section.debuts[rang] - 1};
-}
-
-std::size_t IndexTitres::NombreSections() const { return sections_ ? sections_->bornes.size() : 0; }
 
 std::size_t IndexTitres::SectionsLues() const {
     if (!sections_) return 0;
@@ -243,8 +225,10 @@ std::size_t IndexTitres::SectionsLues() const {
 
 void IndexTitres::Vider() {
     nombre_ = 0;
-    parSection_ = 1;
+    decalage_ = 0;
     premiers_.clear();
+    bornes_.clear();
+    lues_.reset();
     sections_.reset();
 }
 
@@ -252,7 +236,7 @@ std::vector<std::vector<unsigned char>> EcrireIndexTitres(const std::string& eti
                                                           const std::vector<std::string>& titres,
                                                           const std::vector<std::uint32_t>& premiers,
                                                           std::size_t titresParSection) {
-    if (titresParSection < 1) return {};
+    if (!PuissanceDeDeux(titresParSection)) return {};
     for (const std::string& titre : titres)
         if (titre.find('\0') != std::string::npos) return {};
     const std::size_t sections = (titres.size() + titresParSection - 1) / titresParSection;

@@ -10,7 +10,7 @@
 // Head unit, in the tagged encoding: real 1.0, real (unused), string data
 // label, integer article count N, integer block count B, B integers (the
 // number of each block's first article: 0 first, ascending, below N), integer
-// K (headwords per section, at least 1), integer S (the sections: N / K
+// K (headwords per section, a power of two), integer S (the sections: N / K
 // rounded up), then S strings, the first headword of each section. Section
 // unit: one string holding its headwords (K, fewer in the last), each
 // followed by a 0x00, so that a headword is read where it lies, as a C
@@ -19,6 +19,7 @@
 // the definitions, and the rest unit the category, the attributes, the
 // etymology, inflections, synonyms and antonyms, then each sense's list of
 // examples: the fields of an article record (EnregistrementArticle), parted.
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -53,28 +54,50 @@ public:
     // inflated on first use (safe from several threads at once). A section
     // that is damaged reads as its first headword repeated, which keeps the
     // order the searches rely on: only its own articles are lost.
-    const char* C(std::size_t i) const;
-    std::string_view Titre(std::size_t i) const;
+    const char* C(std::size_t i) const {
+        const Section& section = SectionDe(i);
+        if (section.debuts.empty()) return bornes_[i >> decalage_].c_str();
+        return reinterpret_cast<const char*>(section.octets.data()) + section.debuts[i & Masque()];
+    }
+    std::string_view Titre(std::size_t i) const {
+        const Section& section = SectionDe(i);
+        if (section.debuts.empty()) return bornes_[i >> decalage_];
+        const std::size_t rang = i & Masque();
+        return {reinterpret_cast<const char*>(section.octets.data()) + section.debuts[rang],
+                section.debuts[rang + 1] - section.debuts[rang] - 1};
+    }
     const std::string& Etiquette() const { return etiquette_; }
     const std::vector<std::uint32_t>& Premiers() const { return premiers_; }
-    std::size_t NombreSections() const;
+    std::size_t NombreSections() const { return bornes_.size(); }
     std::size_t SectionsLues() const;
     // Empty, the label kept.
     void Vider();
 
 private:
-    struct Section;
+    struct Section {
+        std::vector<unsigned char> octets;
+        std::vector<std::uint32_t> debuts;  // where each headword starts, then the end; empty when damaged
+    };
     struct Sections;
-    const Section& SectionDe(std::size_t i) const;
+    // The lookups read headwords in loops: a shift, not a division, finds the section.
+    std::size_t Masque() const { return (std::size_t(1) << decalage_) - 1; }
+    const Section& SectionDe(std::size_t i) const {
+        const Section* lue = lues_[i >> decalage_].load(std::memory_order_acquire);
+        return lue != nullptr ? *lue : Charger(i >> decalage_);
+    }
+    const Section& Charger(std::size_t numero) const;
 
     std::size_t nombre_ = 0;
-    std::size_t parSection_ = 1;
+    unsigned decalage_ = 0;  // K = 2 to that power
     std::vector<std::uint32_t> premiers_;  // the first article of each block
+    std::vector<std::string> bornes_;      // the first headword of each section
+    std::unique_ptr<std::atomic<const Section*>[]> lues_;
     std::string etiquette_;
     std::unique_ptr<Sections> sections_;
 };
 
-// The head unit then the sections; empty when a headword holds a 0x00.
+// The head unit then the sections; empty when a headword holds a 0x00 or
+// `titresParSection` is not a power of two.
 std::vector<std::vector<unsigned char>> EcrireIndexTitres(const std::string& etiquette,
                                                           const std::vector<std::string>& titres,
                                                           const std::vector<std::uint32_t>& premiers,

@@ -233,8 +233,8 @@ TEST(BlocsDictionnaire, FullTextSearchKeepsArticleOrderAcrossBlocks) {
     testing::internal::GetCapturedStdout();
 }
 
-// Sections of 7 headwords: the 63 articles of Soixante() fill 9, the last one full.
-constexpr std::size_t PETITE_SECTION = 7;
+// Sections of 8 headwords: the 63 articles of Soixante() fill 8, the last one short of one.
+constexpr std::size_t PETITE_SECTION = 8;
 
 TEST(BlocsDictionnaire, HeadwordSectionsAreInflatedOnlyWhenRead) {
     const std::vector<Article> articles = Soixante();
@@ -244,17 +244,17 @@ TEST(BlocsDictionnaire, HeadwordSectionsAreInflatedOnlyWhenRead) {
     IndexTitres index;
     ASSERT_TRUE(index.Lire(conteneur, CleDictionnaire(), IvDictionnaire()));
     EXPECT_EQ(index.Nombre(), articles.size());
-    EXPECT_EQ(index.NombreSections(), 9u);
+    EXPECT_EQ(index.NombreSections(), 8u);
     EXPECT_EQ(index.SectionsLues(), 0u);
     // The first and last headword of a section, of the first and last section.
-    for (std::size_t i : {0u, 6u, 7u, 13u, 14u, 55u, 56u, 62u}) {
+    for (std::size_t i : {0u, 7u, 8u, 15u, 16u, 55u, 56u, 62u}) {
         SCOPED_TRACE(i);
         EXPECT_EQ(index.Titre(i), articles[i].mot);
         EXPECT_STREQ(index.C(i), articles[i].mot.c_str());
     }
     EXPECT_EQ(index.SectionsLues(), 5u);
     for (std::size_t i = 0; i < articles.size(); ++i) EXPECT_EQ(index.Titre(i), articles[i].mot);
-    EXPECT_EQ(index.SectionsLues(), 9u);
+    EXPECT_EQ(index.SectionsLues(), 8u);
     // A sound head without the units it describes is refused.
     Octets tete;
     ASSERT_TRUE(conteneur.LireUnite(0, CleDictionnaire(), IvDictionnaire().c_str(), tete));
@@ -264,21 +264,22 @@ TEST(BlocsDictionnaire, HeadwordSectionsAreInflatedOnlyWhenRead) {
     IndexTitres autre;
     EXPECT_FALSE(autre.Lire(tronque, CleDictionnaire(), IvDictionnaire()));
     EXPECT_EQ(autre.Nombre(), 0u);
-    EXPECT_TRUE(EcrireIndexTitres("e", {"a", "b"}, {0}, 0).empty());
+    // A section size that is no power of two is refused by the writer.
+    for (std::size_t taille : {0u, 3u, 7u, 1000u}) EXPECT_TRUE(EcrireIndexTitres("e", {"a", "b"}, {0}, taille).empty());
 }
 
 TEST(BlocsDictionnaire, LookupsDoNotDependOnTheSectionSize) {
     const std::vector<Article> articles = Soixante();
-    DictionnairePrincipal entier, parSept, parUn;
-    ASSERT_TRUE(entier.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, 1000)));
-    ASSERT_TRUE(parSept.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, PETITE_SECTION)));
+    DictionnairePrincipal entier, parHuit, parUn;
+    ASSERT_TRUE(entier.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, 1024)));
+    ASSERT_TRUE(parHuit.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, PETITE_SECTION)));
     ASSERT_TRUE(parUn.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, 1)));
     // Found (first, last, inside and across a run of equal headwords), before
     // the first, after the last, between two headwords.
-    for (const char* mot : {"b00", "b06", "b07", "b20", "b21", "b59", "a", "c", "b205", "b5"}) {
+    for (const char* mot : {"b00", "b07", "b08", "b20", "b21", "b59", "a", "c", "b205", "b5"}) {
         SCOPED_TRACE(mot);
         const PositionMot attendue = entier.ChercherPosition(mot);
-        for (const DictionnairePrincipal* dictionnaire : {&parSept, &parUn}) {
+        for (const DictionnairePrincipal* dictionnaire : {&parHuit, &parUn}) {
             const PositionMot position = dictionnaire->ChercherPosition(mot);
             EXPECT_EQ(position.trouve, attendue.trouve);
             EXPECT_EQ(position.index, attendue.index);
@@ -290,7 +291,7 @@ TEST(BlocsDictionnaire, LookupsDoNotDependOnTheSectionSize) {
             EXPECT_EQ(fenetre.selection, voulue.selection);
         }
     }
-    EXPECT_EQ(parSept.Titres(), entier.Titres());
+    EXPECT_EQ(parHuit.Titres(), entier.Titres());
 }
 
 TEST(BlocsDictionnaire, ADamagedHeadwordSectionLosesOnlyItsArticles) {
@@ -299,7 +300,7 @@ TEST(BlocsDictionnaire, ADamagedHeadwordSectionLosesOnlyItsArticles) {
     DictionnairePrincipal sain;
     ASSERT_TRUE(sain.OuvrirCopie(bon));
     const std::size_t blocs = sain.NombreBlocs();
-    // Section 4 holds articles 28..34 (b25..b31); the blocks they share with
+    // Section 4 holds articles 32..39 (b29..b36); the blocks they share with
     // their neighbours lose what follows them.
     const std::size_t unite = UniteResteBloc(blocs - 1, blocs) + 1 + 4;  // the sections follow the blocks
     for (std::size_t position : {DebutUnite(bon, unite), DebutUnite(bon, unite + 1) - 1}) {
@@ -312,9 +313,9 @@ TEST(BlocsDictionnaire, ADamagedHeadwordSectionLosesOnlyItsArticles) {
             SCOPED_TRACE(articles[i].mot);
             const std::vector<Article> trouves = dictionnaire.TrouverArticles(articles[i].mot);
             const bool trouve = std::find(trouves.begin(), trouves.end(), articles[i]) != trouves.end();
-            if (i >= 28 && i < 35) {
-                EXPECT_FALSE(trouve && i != 28);  // its first headword stands for the others
-            } else if (i < 20 || i >= 42) {
+            if (i >= 32 && i < 40) {
+                EXPECT_FALSE(trouve && i != 32);  // its first headword stands for the others
+            } else if (i < 24 || i >= 47) {
                 EXPECT_TRUE(trouve);  // far from the section, in blocks it does not touch
             }
         }
