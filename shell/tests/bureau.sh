@@ -17,29 +17,10 @@ apres_bas=()
 while [ $# -gt 0 ] && [ "$1" != "--bas" ]; do attendus+=("$1"); shift; done
 [ $# -gt 0 ] && shift && apres_bas=("$@")
 
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
-export VOCALIA_SONDE=$dossier/panneau.txt
-export XDG_CONFIG_HOME=$dossier/config  # the remembered window size stays in the test folder
-export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
+. "$(dirname "$0")/session_bureau.sh"
 
-"$executable" > "$dossier/sortie.txt" 2>&1 &
-pid=$!
-
-# Waits (polling, at most about 60 s) for a condition; not a speed measure.
-attendre() {
-    local i
-    for i in $(seq 300); do
-        if eval "$1"; then return 0; fi
-        sleep 0.2
-    done
-    return 1
-}
-
-fenetre=""
-trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
-attendre trouver_fenetre || { echo "the main window did not appear"; cat "$dossier/sortie.txt"; exit 1; }
-xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
+lancer_fenetre
+activer_fenetre
 
 xdotool type --delay 30 "$mot"
 xdotool key Return
@@ -78,12 +59,5 @@ if [ -n "${VOCALIA_CAPTURE:-}" ]; then
     import -window root "$VOCALIA_CAPTURE" || echo "screenshot failed"
 fi
 
-# The first Escape empties the word box when it has the focus and holds text; the next one closes.
-xdotool key Escape Escape
-termine() { ! kill -0 "$pid" 2>/dev/null; }
-attendre termine || { echo "Escape did not close the window"; exit 1; }
-wait "$pid"
-code=$?
-pid=""
-[ "$code" -eq 0 ] || { echo "exit code $code"; cat "$dossier/sortie.txt"; exit 1; }
+fermer_fenetre
 echo "ok"

@@ -13,42 +13,14 @@
 # The fixture's words: maison, chat, porte ("Petit" starts two definitions).
 set -u
 executable=$1
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
-export VOCALIA_SONDE=$dossier/panneau.txt
+. "$(dirname "$0")/session_bureau.sh"
 export VOCALIA_SONDE_TAILLES=$dossier/tailles.txt
-export XDG_CONFIG_HOME=$dossier/config
-export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
 
-echec() { echo "ECHEC: $*"; cat "$dossier/sortie.txt" 2>/dev/null; exit 1; }
-
-# Waits (polling, at most about 60 s) for a condition; not a speed measure.
-attendre() {
-    local i
-    for i in $(seq 300); do
-        if eval "$1"; then return 0; fi
-        sleep 0.2
-    done
-    return 1
-}
-
-fenetre=""
 demarrer() {
     rm -f "$VOCALIA_SONDE_TAILLES" "$VOCALIA_SONDE"
-    "$executable" > "$dossier/sortie.txt" 2>&1 &
-    pid=$!
-    trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
-    attendre trouver_fenetre || echec "the main window did not appear"
-    xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
+    lancer_fenetre
+    activer_fenetre
     attendre '[ -f "$VOCALIA_SONDE_TAILLES" ]' || echec "no layout written"
-}
-fermer() {
-    xdotool key Escape Escape
-    attendre '! kill -0 "$pid" 2>/dev/null' || echec "Escape did not close the window"
-    wait "$pid"
-    local code=$?
-    pid=""
-    [ "$code" -eq 0 ] || echec "exit code $code"
 }
 # champ ID COLUMN: a field of a control's line "id x y width height" (columns 2..5).
 champ() { awk -v id="$1" -v c="$2" '$1 == id { print $c }' "$VOCALIA_SONDE_TAILLES"; }
@@ -81,7 +53,7 @@ if [ -n "${VOCALIA_CAPTURE:-}" ]; then
     attendre 'grep -qF "NOM" "$VOCALIA_SONDE" 2>/dev/null'
     import -window root "$VOCALIA_CAPTURE" || echo "screenshot failed"
 fi
-fermer
+fermer_fenetre
 grep -qx "taille $grande_l $grande_h" "$XDG_CONFIG_HOME/vocalia/fenetre-principale.txt" ||
     echec "size not remembered: $(cat "$XDG_CONFIG_HOME/vocalia/fenetre-principale.txt" 2>/dev/null)"
 
@@ -120,5 +92,5 @@ xdotool type --delay 30 maison
 xdotool key Return
 attendre 'grep -qF "Bâtiment" "$VOCALIA_SONDE"' || echec "Escape did not empty the word box"
 echo "Escape: word box emptied"
-fermer
+fermer_fenetre
 echo "ok"

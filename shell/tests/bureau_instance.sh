@@ -14,30 +14,12 @@
 # VOCALIA_CAPTURE naming a folder, screenshots are saved there.
 set -u
 executable=$1
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
-export VOCALIA_SONDE=$dossier/panneau.txt
-export XDG_CONFIG_HOME=$dossier/config
+. "$(dirname "$0")/session_bureau.sh"
 # The window's socket lives here, away from any other window of this user.
 export XDG_RUNTIME_DIR=$dossier/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-export ASAN_OPTIONS=detect_leaks=0  # the toolkit's own allocations outlive main
-
-echec() { echo "ECHEC: $*"; cat "$dossier/sortie.txt" 2>/dev/null; exit 1; }
-
-# Waits (polling, at most about 60 s) for a condition; not a speed measure.
-attendre() {
-    local i
-    for i in $(seq 300); do
-        if eval "$1"; then return 0; fi
-        sleep 0.2
-    done
-    return 1
-}
 
 capturer() { [ -z "${VOCALIA_CAPTURE:-}" ] || import -window root "$VOCALIA_CAPTURE/$1.png" || echo "screenshot failed"; }
-
-montre() { [ -f "$VOCALIA_SONDE" ] && grep -qF -- "$1" "$VOCALIA_SONDE"; }
 
 # 1. the terminal alone
 sortie=$(env -u DISPLAY -u WAYLAND_DISPLAY "$executable" --help) || echec "--help exit $?"
@@ -49,11 +31,7 @@ code=$?
 [ "$code" -eq 2 ] && grep -q '^vocalia : option inconnue : --bidon$' "$dossier/erreurs" || echec "--bidon: $code $(cat "$dossier/erreurs")"
 
 # 2. the first window, then a second process
-"$executable" maison > "$dossier/sortie.txt" 2>&1 &
-pid=$!
-fenetre=""
-trouver_fenetre() { fenetre=$(xdotool search --name '^Vocalia \+$' 2>/dev/null | head -1); [ -n "$fenetre" ]; }
-attendre trouver_fenetre || echec "the main window did not appear"
+lancer_fenetre maison
 attendre 'montre "- Bâtiment servant d'"'"'habitation."' || echec "vocalia maison did not show maison"
 ls "$XDG_RUNTIME_DIR"/vocalia/fenetre-* > /dev/null 2>&1 || echec "no socket in $XDG_RUNTIME_DIR/vocalia"
 
@@ -81,7 +59,7 @@ printf 'porte' | xclip -selection clipboard
 attendre 'montre "- Ouverture d'"'"'un mur."' || echec "--selection did not show the clipboard's porte"
 
 # The list follows the typing (seen on the screenshot: "porte-monnaie" selected).
-xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
+activer_fenetre
 xdotool key ctrl+l
 xdotool type --delay 60 "porte-m"
 sleep 0.5
@@ -89,29 +67,16 @@ montre "- Ouverture d'un mur." || echec "typing changed the article"
 capturer liste_frappe
 
 # 4. Escape closes; the socket goes with the window.
-xdotool key Escape Escape
-termine() { ! kill -0 "$pid" 2>/dev/null; }
-attendre termine || echec "Escape did not close the window"
-wait "$pid"
-code=$?
-pid=""
-[ "$code" -eq 0 ] || echec "exit code $code"
+fermer_fenetre
 ! ls "$XDG_RUNTIME_DIR"/vocalia/fenetre-* > /dev/null 2>&1 || echec "the socket outlived the window"
 
 # --selection as the first window.
 rm -f "$VOCALIA_SONDE"
 printf '« Maison » de campagne' | xsel --primary --input
-"$executable" --selection > "$dossier/sortie.txt" 2>&1 &
-pid=$!
-attendre trouver_fenetre || echec "the window did not appear for --selection"
+lancer_fenetre --selection
 attendre 'montre "- Bâtiment servant d'"'"'habitation."' || echec "--selection at start-up did not show maison"
-xdotool windowactivate --sync "$fenetre" 2>/dev/null || xdotool windowfocus --sync "$fenetre"
-xdotool key Escape Escape
-attendre termine || echec "Escape did not close the window"
-wait "$pid"
-code=$?
-pid=""
-[ "$code" -eq 0 ] || echec "exit code $code"
+activer_fenetre
+fermer_fenetre
 xsel --primary --clear
 xsel --clipboard --clear
 echo ok
