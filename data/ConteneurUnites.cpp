@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <thread>
 
 #include "data/Ressources.h"
@@ -47,6 +48,17 @@ std::vector<unsigned char> Emballer(const std::vector<unsigned char>& unite, std
     if (!AppliquerChiffreNumerote(cle, iv, numero, compresse.data(), compresse.size(), chiffre.data()))
         return {};
     return chiffre;
+}
+
+struct LibererContexte {
+    void operator()(ZSTD_DCtx* contexte) const { ZSTD_freeDCtx(contexte); }
+};
+
+// One inflating context per thread, kept: the full-text search inflates
+// thousands of units on each core, and a context is a large allocation.
+ZSTD_DCtx* ContexteDuFil() {
+    thread_local std::unique_ptr<ZSTD_DCtx, LibererContexte> contexte(ZSTD_createDCtx());
+    return contexte.get();
 }
 
 }  // namespace
@@ -95,7 +107,12 @@ bool ConteneurUnites::LireUnite(std::size_t numero, const std::string& cle, cons
         taille > TAILLE_UNITE_MAX)
         return false;
     sortie.resize(std::size_t(taille));
-    const std::size_t lus = ZSTD_decompress(sortie.data(), sortie.size(), dechiffre.data(), dechiffre.size());
+    ZSTD_DCtx* contexte = ContexteDuFil();
+    if (contexte == nullptr) {
+        sortie.clear();
+        return false;
+    }
+    const std::size_t lus = ZSTD_decompressDCtx(contexte, sortie.data(), sortie.size(), dechiffre.data(), dechiffre.size());
     if (ZSTD_isError(lus) || lus != sortie.size()) {
         sortie.clear();
         return false;

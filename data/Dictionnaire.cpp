@@ -39,11 +39,8 @@ bool DictionnairePrincipal::Ouvrir(const unsigned char* octets, std::size_t tail
     ConteneurUnites conteneur;
     if (!conteneur.Ouvrir(octets, taille) || conteneur.NombreUnites() == 0) return false;
     std::string cle = CleDictionnaire(), iv = IvDictionnaire();
-    std::vector<unsigned char> octetsIndex;
     IndexTitres index;
-    if (!conteneur.LireUnite(0, cle, iv.c_str(), octetsIndex) || !index.Lire(std::move(octetsIndex)) ||
-        index.Premiers().size() != conteneur.NombreUnites() - 1)
-        return false;
+    if (!index.Lire(conteneur, cle, iv)) return false;
     conteneur_ = conteneur;
     index_ = std::move(index);
     cle_ = std::move(cle);
@@ -82,16 +79,18 @@ std::size_t DictionnairePrincipal::FinDuBloc(std::size_t bloc) const {
     return bloc + 1 < NombreBlocs() ? index_.Premiers()[bloc + 1] : NombreArticles();
 }
 
-bool DictionnairePrincipal::InflaterBloc(std::size_t bloc, std::vector<unsigned char>& octets) const {
-    return conteneur_.LireUnite(bloc + 1, cle_, iv_.c_str(), octets);
+bool DictionnairePrincipal::InflaterBloc(std::size_t bloc, std::vector<unsigned char>& texte,
+                                        std::vector<unsigned char>* reste) const {
+    return conteneur_.LireUnite(UniteTexteBloc(bloc), cle_, iv_.c_str(), texte) &&
+           (reste == nullptr || conteneur_.LireUnite(UniteResteBloc(bloc, NombreBlocs()), cle_, iv_.c_str(), *reste));
 }
 
-void DictionnairePrincipal::LireBloc(std::size_t bloc, const std::vector<unsigned char>& octets,
-                                     std::vector<Article>& articles) const {
+void DictionnairePrincipal::LireBloc(std::size_t bloc, const std::vector<unsigned char>& texte,
+                                     const std::vector<unsigned char>& reste, std::vector<Article>& articles) const {
     // A bad record ends the block as it ended the whole payload before: the
     // articles before it stay usable.
     const std::size_t premier = index_.Premiers()[bloc];
-    LireBlocArticles(octets.data(), octets.size(), FinDuBloc(bloc) - premier, articles);
+    LireBlocArticles(texte, reste, FinDuBloc(bloc) - premier, articles);
     // Headwords that disagree with the index would break its order.
     for (std::size_t i = 0; i < articles.size(); ++i)
         if (articles[i].mot != index_.Titre(premier + i)) {
@@ -106,9 +105,9 @@ BlocArticles DictionnairePrincipal::Bloc(std::size_t bloc) const {
         if (BlocArticles enCache = cache_.Trouver(bloc)) return enCache;
     }
     auto articles = std::make_shared<std::vector<Article>>();
-    std::vector<unsigned char> octets;
+    std::vector<unsigned char> texte, reste;
     // A damaged block is refused whole: none of its articles is found.
-    if (InflaterBloc(bloc, octets)) LireBloc(bloc, octets, *articles);
+    if (InflaterBloc(bloc, texte, &reste)) LireBloc(bloc, texte, reste, *articles);
     std::lock_guard<std::mutex> garde(verrou_);
     cache_.Garder(bloc, articles);
     return articles;
@@ -214,7 +213,10 @@ FenetreListe DictionnairePrincipal::FenetreMots(const std::string& mot, int apre
 
 std::vector<std::string> DictionnairePrincipal::RechercherPleinTexte(const std::string& mot, bool dansExemples) const {
     const std::vector<CorrespondancePleinTexte> trouves = ChercherDansBlocs(
-        NombreBlocs(), [this](std::size_t bloc, std::vector<unsigned char>& octets) { return InflaterBloc(bloc, octets); },
+        NombreBlocs(),
+        [this](std::size_t bloc, std::vector<unsigned char>& texte, std::vector<unsigned char>* reste) {
+            return InflaterBloc(bloc, texte, reste);
+        },
         [this](std::size_t bloc) {
             const std::size_t premier = index_.Premiers()[bloc];
             return EtendueBloc{premier, FinDuBloc(bloc) - premier};
@@ -233,11 +235,11 @@ std::vector<std::string> DictionnairePrincipal::RechercherPleinTexte(const std::
 std::vector<Article> DictionnairePrincipal::TousLesArticles() const {
     std::vector<Article> articles;
     articles.reserve(NombreArticles());
-    std::vector<unsigned char> octets;
+    std::vector<unsigned char> texte, reste;
     std::vector<Article> bloc;
     for (std::size_t b = 0; b < NombreBlocs(); ++b) {
-        if (!InflaterBloc(b, octets)) continue;
-        LireBloc(b, octets, bloc);
+        if (!InflaterBloc(b, texte, &reste)) continue;
+        LireBloc(b, texte, reste, bloc);
         std::move(bloc.begin(), bloc.end(), std::back_inserter(articles));
     }
     return articles;

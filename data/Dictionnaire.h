@@ -67,9 +67,10 @@ public:
 private:
     std::size_t BlocDe(std::size_t article) const;
     std::size_t FinDuBloc(std::size_t bloc) const;
-    // Thread-safe, without the cache.
-    bool InflaterBloc(std::size_t bloc, std::vector<unsigned char>& octets) const;
-    void LireBloc(std::size_t bloc, const std::vector<unsigned char>& octets, std::vector<Article>& articles) const;
+    // Thread-safe, without the cache: the block's text, and its rest when `reste` is given.
+    bool InflaterBloc(std::size_t bloc, std::vector<unsigned char>& texte, std::vector<unsigned char>* reste) const;
+    void LireBloc(std::size_t bloc, const std::vector<unsigned char>& texte, const std::vector<unsigned char>& reste,
+                  std::vector<Article>& articles) const;
     BlocArticles Bloc(std::size_t bloc) const;
     // Appends article `i` when its block could be read.
     void AjouterArticle(std::size_t i, std::vector<Article>& articles) const;

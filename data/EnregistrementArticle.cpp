@@ -24,21 +24,28 @@ bool LireSens(FluxBaliseLecteur& flux, std::vector<Sens>& sens) {
 
 }  // namespace
 
-bool LireArticle(FluxBaliseLecteur& flux, Article& article) {
-    return flux.LireChaine(article.mot) && flux.LireChaine(article.categorie) &&
-           flux.LireTable(article.attributs) && flux.LireChaine(article.etymologie) &&
-           flux.LireChaine(article.flexions) && flux.LireChaine(article.synonymes) &&
-           flux.LireChaine(article.antonymes) && LireSens(flux, article.sens);
+bool LireChampsDescriptifs(FluxBaliseLecteur& flux, Article& article) {
+    return flux.LireChaine(article.categorie) && flux.LireTable(article.attributs) &&
+           flux.LireChaine(article.etymologie) && flux.LireChaine(article.flexions) &&
+           flux.LireChaine(article.synonymes) && flux.LireChaine(article.antonymes);
 }
 
-void EcrireArticle(FluxBaliseEcrivain& flux, const Article& article) {
-    flux.EcrireChaine(article.mot);
+void EcrireChampsDescriptifs(FluxBaliseEcrivain& flux, const Article& article) {
     flux.EcrireChaine(article.categorie);
     flux.EcrireTable(article.attributs);
     flux.EcrireChaine(article.etymologie);
     flux.EcrireChaine(article.flexions);
     flux.EcrireChaine(article.synonymes);
     flux.EcrireChaine(article.antonymes);
+}
+
+bool LireArticle(FluxBaliseLecteur& flux, Article& article) {
+    return flux.LireChaine(article.mot) && LireChampsDescriptifs(flux, article) && LireSens(flux, article.sens);
+}
+
+void EcrireArticle(FluxBaliseEcrivain& flux, const Article& article) {
+    flux.EcrireChaine(article.mot);
+    EcrireChampsDescriptifs(flux, article);
     flux.EcrireEntier(std::int32_t(article.sens.size()));
     for (const Sens& sens : article.sens) {
         flux.EcrireChaine(sens.definition);

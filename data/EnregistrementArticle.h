@@ -8,3 +8,9 @@
 // False at the first field that cannot be read; `article` is then partly filled.
 bool LireArticle(FluxBaliseLecteur& flux, Article& article);
 void EcrireArticle(FluxBaliseEcrivain& flux, const Article& article);
+
+// The fields between the headword and the sense count (category, attributes,
+// etymology, inflections, synonyms, antonyms), for the layouts that part a
+// record (BlocsDictionnaire.h).
+bool LireChampsDescriptifs(FluxBaliseLecteur& flux, Article& article);
+void EcrireChampsDescriptifs(FluxBaliseEcrivain& flux, const Article& article);

@@ -102,6 +102,14 @@ void AjouterChaineComptee(std::vector<unsigned char>& octets, const std::string&
     AjouterOctets(octets, texte);
 }
 
+// A string list's markers, its total (skipped) and its count, bounded by
+// what is left of the block.
+bool LireEnTeteListe(Curseur& curseur, std::size_t& nombre) {
+    std::int32_t total = 0;
+    return curseur.Attendre(BALISE_LISTE) && curseur.Attendre(BALISE_TRES_LONGUE) && curseur.Entier32(total) &&
+           curseur.Nombre(OCTETS_MIN_ELEMENT_LISTE, nombre);
+}
+
 }  // namespace
 
 FluxBaliseLecteur::FluxBaliseLecteur(const unsigned char* octets, std::size_t taille)
@@ -160,11 +168,8 @@ bool FluxBaliseLecteur::LireVue(const unsigned char*& debut, std::size_t& longue
 
 bool FluxBaliseLecteur::LireListe(std::vector<std::string>& valeur) {
     Curseur curseur(octets_, taille_, position_);
-    std::int32_t total = 0;
     std::size_t nombre = 0;
-    if (!curseur.Attendre(BALISE_LISTE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
-        !curseur.Entier32(total) || !curseur.Nombre(OCTETS_MIN_ELEMENT_LISTE, nombre))
-        return false;
+    if (!LireEnTeteListe(curseur, nombre)) return false;
     std::vector<std::string> lu(nombre);
     for (std::string& element : lu)
         if (!curseur.ChaineComptee(element)) return false;
@@ -175,11 +180,8 @@ bool FluxBaliseLecteur::LireListe(std::vector<std::string>& valeur) {
 
 bool FluxBaliseLecteur::LireListeVues(std::vector<std::string_view>& valeur) {
     Curseur curseur(octets_, taille_, position_);
-    std::int32_t total = 0;
     std::size_t nombre = 0;
-    if (!curseur.Attendre(BALISE_LISTE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
-        !curseur.Entier32(total) || !curseur.Nombre(OCTETS_MIN_ELEMENT_LISTE, nombre))
-        return false;
+    if (!LireEnTeteListe(curseur, nombre)) return false;
     valeur.resize(nombre);
     for (std::string_view& element : valeur)
         if (!curseur.VueComptee(element)) return false;

@@ -1,18 +1,21 @@
 #pragma once
 // The full-text search over the blocks of the main dictionary: the blocks are
-// inflated one at a time by each core, a block whose bytes do not contain the
-// text is dropped, and the others are scanned where they lie, record by
-// record, without building the articles; only the matches are kept, so the
-// search holds no more than one block per core.
+// inflated one at a time by each core, only their text (headwords and
+// definitions) unless the examples are searched too; a block whose bytes do
+// not contain the text is dropped, and the others are scanned where they lie,
+// record by record, without building the articles; only the matches are
+// kept, so the search holds no more than one block per core.
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Inflates block `numero` into `octets` (false when damaged); must be safe to
-// call from several threads at once.
-using InflaterBlocTexte = std::function<bool(std::size_t numero, std::vector<unsigned char>& octets)>;
+// Inflates the text unit of block `numero` into `texte` and, when `reste` is
+// not null, its rest unit into `*reste` (false when damaged); must be safe to
+// call from several threads at once. See BlocsDictionnaire.h for both layouts.
+using InflaterBlocTexte =
+    std::function<bool(std::size_t numero, std::vector<unsigned char>& texte, std::vector<unsigned char>* reste)>;
 // The records a block must hold: the number of its first article and how many.
 struct EtendueBloc {
     std::size_t premier = 0;

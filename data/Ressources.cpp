@@ -1,6 +1,5 @@
 #include "data/Ressources.h"
 
-#include <openssl/evp.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -8,14 +7,15 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <memory>
 
+#include "data/ChiffreOfb.h"
 #include "platform/RessourcesEmbarquees.h"
 
 namespace {
 
 constexpr std::size_t TAILLE_CLE = 16;
 constexpr std::size_t TAILLE_CHAMP_IV = 32;
+static_assert(TAILLE_CLE == TAILLE_CLE_AES && TAILLE_CHAMP_IV >= TAILLE_IV_AES);
 constexpr std::size_t TAILLE_MORCEAU_EXTRACTION = 1024;
 
 // Completes keys shorter than the cipher needs (22 characters).
@@ -46,25 +46,13 @@ MaterielChiffre PreparerMateriel(const std::string& cle, const char* iv) {
     return materiel;
 }
 
-struct LibererContexte {
-    void operator()(EVP_CIPHER_CTX* contexte) const { EVP_CIPHER_CTX_free(contexte); }
-};
-
 // AES-128-OFB over the whole input. OFB is a stream mode, so the output has
 // the input's length; `sortie` must hold that many bytes. Returns the length
-// written, or -1 when any EVP call fails.
-long AppliquerAesOfb(bool chiffrer, const MaterielChiffre& materiel, const unsigned char* entree,
-                     int taille, unsigned char* sortie) {
-    std::unique_ptr<EVP_CIPHER_CTX, LibererContexte> contexte(EVP_CIPHER_CTX_new());
-    if (!contexte) return -1;
-    if (EVP_CipherInit_ex(contexte.get(), EVP_aes_128_ofb(), nullptr, materiel.cle, materiel.iv,
-                          chiffrer ? 1 : 0) != 1)
-        return -1;
-    int ecrits = 0;
-    if (EVP_CipherUpdate(contexte.get(), sortie, &ecrits, entree, taille) != 1) return -1;
-    int finals = 0;
-    if (EVP_CipherFinal_ex(contexte.get(), sortie + ecrits, &finals) != 1) return -1;
-    return long(ecrits) + finals;
+// written, or -1 when the cipher fails. OFB is its own inverse: enciphering
+// and deciphering are the same call.
+long AppliquerAesOfb(const MaterielChiffre& materiel, const unsigned char* entree, int taille, unsigned char* sortie) {
+    if (taille <= 0 || !AppliquerOfb(materiel.cle, materiel.iv, entree, std::size_t(taille), sortie)) return -1;
+    return taille;
 }
 
 BlocOctets InflaterEnMemoire(const BlocOctets& entree) {
@@ -129,7 +117,7 @@ BlocOctets DechiffrerDonnees(const std::string& cle, const char* iv, const BlocO
     // concurrent calls do not need a lock.
     BlocOctets sortie = BlocOctets::Allouer(std::size_t(entree.Taille()) + 1);
     if (sortie.Capacite() == 0) return BlocOctets();
-    const long longueur = AppliquerAesOfb(false, PreparerMateriel(cle, iv), entree.Donnees(),
+    const long longueur = AppliquerAesOfb(PreparerMateriel(cle, iv), entree.Donnees(),
                                           int(entree.Taille()), sortie.Donnees());
     if (longueur <= 0 || longueur > long(entree.Taille())) return BlocOctets();
     sortie.Donnees()[longueur] = 0;
@@ -159,7 +147,7 @@ bool AppliquerChiffreNumerote(const std::string& cle, const char* iv, std::uint3
     if (taille == 0 || taille > TAILLE_TAMPON_DECHIFFRE) return false;
     MaterielChiffre materiel = PreparerMateriel(cle, iv);
     for (int i = 0; i < 4; ++i) materiel.iv[12 + i] ^= static_cast<unsigned char>(numero >> (8 * i));
-    return AppliquerAesOfb(false, materiel, entree, int(taille), sortie) == long(taille);
+    return AppliquerAesOfb(materiel, entree, int(taille), sortie) == long(taille);
 }
 
 std::string DeriverCle(const unsigned char* constante, const char* court) {
@@ -194,7 +182,7 @@ std::vector<unsigned char> EmballerDonnees(const std::vector<unsigned char>& cha
     // The reader refuses what it could not decipher.
     if (donnees.empty() || donnees.size() > TAILLE_TAMPON_DECHIFFRE) return {};
     std::vector<unsigned char> chiffre(donnees.size());
-    const long longueur = AppliquerAesOfb(true, PreparerMateriel(cle, iv), donnees.data(),
+    const long longueur = AppliquerAesOfb(PreparerMateriel(cle, iv), donnees.data(),
                                           int(donnees.size()), chiffre.data());
     if (longueur != long(donnees.size())) return {};
     return chiffre;

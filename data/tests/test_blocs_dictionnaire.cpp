@@ -55,6 +55,16 @@ std::uint32_t Mot32(const Octets& octets, std::size_t position) {
 // The offset of unit `u` in a payload of units.
 std::size_t DebutUnite(const Octets& octets, std::size_t u) { return Mot32(octets, 8 + 4 * u); }
 
+// `bon` with the byte at `position` flipped, opened (its layout and head
+// stay sound); null when it does not open.
+std::unique_ptr<DictionnairePrincipal> OuvrirAbime(const Octets& bon, std::size_t position, unsigned char masque) {
+    Octets abime = bon;
+    abime[position] ^= masque;
+    auto dictionnaire = std::make_unique<DictionnairePrincipal>();
+    if (!dictionnaire->OuvrirCopie(abime)) return nullptr;
+    return dictionnaire;
+}
+
 void Ecrire32(Octets& octets, std::size_t position, std::uint32_t valeur) {
     for (int i = 0; i < 4; ++i) octets[position + std::size_t(i)] = static_cast<unsigned char>(valeur >> (8 * i));
 }
@@ -139,28 +149,32 @@ TEST(BlocsDictionnaire, ADamagedBlockLosesOnlyItsOwnArticles) {
     const Octets bon = EmballerDictionnaire("e", articles, PETIT_BLOC);
     DictionnairePrincipal sain;
     ASSERT_TRUE(sain.OuvrirCopie(bon));
-    const std::size_t bloc = 3;  // unit 4
-    const std::size_t debut = DebutUnite(bon, bloc + 1), fin = DebutUnite(bon, bloc + 2);
-    ASSERT_LT(debut, fin);
-    // The block's headwords, from those of its neighbours.
+    const std::size_t bloc = 3;
     const std::vector<Article> tous = sain.TousLesArticles();
-    for (std::size_t position : {debut, (debut + fin) / 2, fin - 1}) {
-        SCOPED_TRACE(position);
-        Octets abime = bon;
-        abime[position] ^= 0x20;
-        DictionnairePrincipal dictionnaire;
-        ASSERT_TRUE(dictionnaire.OuvrirCopie(abime));
-        const std::vector<Article> restants = dictionnaire.TousLesArticles();
-        EXPECT_LT(restants.size(), tous.size());
-        EXPECT_GT(restants.size(), tous.size() / 2);
-        std::size_t perdus = 0;
-        for (const Article& article : tous) {
-            const std::vector<Article> trouves = dictionnaire.TrouverArticles(article.mot);
-            if (std::find(trouves.begin(), trouves.end(), article) == trouves.end()) ++perdus;
+    // Either unit of the block: its text, or the rest of its records.
+    for (std::size_t unite : {UniteTexteBloc(bloc), UniteResteBloc(bloc, sain.NombreBlocs())}) {
+        const std::size_t debut = DebutUnite(bon, unite), fin = DebutUnite(bon, unite + 1);
+        ASSERT_LT(debut, fin);
+        for (std::size_t position : {debut, (debut + fin) / 2, fin - 1}) {
+            SCOPED_TRACE(testing::Message() << "unit " << unite << ", byte " << position);
+            const std::unique_ptr<DictionnairePrincipal> abime = OuvrirAbime(bon, position, 0x20);
+            ASSERT_NE(abime, nullptr);
+            const std::vector<Article> restants = abime->TousLesArticles();
+            EXPECT_LT(restants.size(), tous.size());
+            EXPECT_GT(restants.size(), tous.size() / 2);
+            std::size_t perdus = 0;
+            for (const Article& article : tous) {
+                const std::vector<Article> trouves = abime->TrouverArticles(article.mot);
+                if (std::find(trouves.begin(), trouves.end(), article) == trouves.end()) ++perdus;
+            }
+            EXPECT_EQ(perdus, tous.size() - restants.size());
+            // A search of the examples reads both units: the block is refused there too.
+            testing::internal::CaptureStdout();
+            EXPECT_EQ(abime->RechercherPleinTexte("Exemple de b", true).size(), restants.size());
+            testing::internal::GetCapturedStdout();
+            // The word list still has every headword: it reads the index only.
+            EXPECT_EQ(abime->Titres().size(), articles.size());
         }
-        EXPECT_EQ(perdus, tous.size() - restants.size());
-        // The word list still has every headword: it reads the index only.
-        EXPECT_EQ(dictionnaire.Titres().size(), articles.size());
     }
 }
 
@@ -217,6 +231,97 @@ TEST(BlocsDictionnaire, FullTextSearchKeepsArticleOrderAcrossBlocks) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(dictionnaire.RechercherPleinTexte("Sens 0", false).size(), 60u);
     testing::internal::GetCapturedStdout();
+}
+
+// Sections of 8 headwords: the 63 articles of Soixante() fill 8, the last one short of one.
+constexpr std::size_t PETITE_SECTION = 8;
+
+TEST(BlocsDictionnaire, HeadwordSectionsAreInflatedOnlyWhenRead) {
+    const std::vector<Article> articles = Soixante();
+    const Octets emballe = EmballerDictionnaire("e", articles, PETIT_BLOC, 3, PETITE_SECTION);
+    ConteneurUnites conteneur;
+    ASSERT_TRUE(conteneur.Ouvrir(emballe.data(), emballe.size()));
+    IndexTitres index;
+    ASSERT_TRUE(index.Lire(conteneur, CleDictionnaire(), IvDictionnaire()));
+    EXPECT_EQ(index.Nombre(), articles.size());
+    EXPECT_EQ(index.NombreSections(), 8u);
+    EXPECT_EQ(index.SectionsLues(), 0u);
+    // The first and last headword of a section, of the first and last section.
+    for (std::size_t i : {0u, 7u, 8u, 15u, 16u, 55u, 56u, 62u}) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(index.Titre(i), articles[i].mot);
+        EXPECT_STREQ(index.C(i), articles[i].mot.c_str());
+    }
+    EXPECT_EQ(index.SectionsLues(), 5u);
+    for (std::size_t i = 0; i < articles.size(); ++i) EXPECT_EQ(index.Titre(i), articles[i].mot);
+    EXPECT_EQ(index.SectionsLues(), 8u);
+    // A sound head without the units it describes is refused.
+    Octets tete;
+    ASSERT_TRUE(conteneur.LireUnite(0, CleDictionnaire(), IvDictionnaire().c_str(), tete));
+    const Octets seule = EmballerUnites({tete}, CleDictionnaire(), IvDictionnaire().c_str(), 3);
+    ConteneurUnites tronque;
+    ASSERT_TRUE(tronque.Ouvrir(seule.data(), seule.size()));
+    IndexTitres autre;
+    EXPECT_FALSE(autre.Lire(tronque, CleDictionnaire(), IvDictionnaire()));
+    EXPECT_EQ(autre.Nombre(), 0u);
+    // A section size that is no power of two is refused by the writer.
+    for (std::size_t taille : {0u, 3u, 7u, 1000u}) EXPECT_TRUE(EcrireIndexTitres("e", {"a", "b"}, {0}, taille).empty());
+}
+
+TEST(BlocsDictionnaire, LookupsDoNotDependOnTheSectionSize) {
+    const std::vector<Article> articles = Soixante();
+    DictionnairePrincipal entier, parHuit, parUn;
+    ASSERT_TRUE(entier.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, 1024)));
+    ASSERT_TRUE(parHuit.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, PETITE_SECTION)));
+    ASSERT_TRUE(parUn.OuvrirCopie(EmballerDictionnaire("e", articles, PETIT_BLOC, 3, 1)));
+    // Found (first, last, inside and across a run of equal headwords), before
+    // the first, after the last, between two headwords.
+    for (const char* mot : {"b00", "b07", "b08", "b20", "b21", "b59", "a", "c", "b205", "b5"}) {
+        SCOPED_TRACE(mot);
+        const PositionMot attendue = entier.ChercherPosition(mot);
+        for (const DictionnairePrincipal* dictionnaire : {&parHuit, &parUn}) {
+            const PositionMot position = dictionnaire->ChercherPosition(mot);
+            EXPECT_EQ(position.trouve, attendue.trouve);
+            EXPECT_EQ(position.index, attendue.index);
+            EXPECT_EQ(position.apresDernier, attendue.apresDernier);
+            EXPECT_EQ(position.insertion, attendue.insertion);
+            EXPECT_EQ(dictionnaire->TrouverArticles(mot), entier.TrouverArticles(mot));
+            const FenetreListe fenetre = dictionnaire->FenetreMots(mot, 5, 3), voulue = entier.FenetreMots(mot, 5, 3);
+            EXPECT_EQ(fenetre.mots, voulue.mots);
+            EXPECT_EQ(fenetre.selection, voulue.selection);
+        }
+    }
+    EXPECT_EQ(parHuit.Titres(), entier.Titres());
+}
+
+TEST(BlocsDictionnaire, ADamagedHeadwordSectionLosesOnlyItsArticles) {
+    const std::vector<Article> articles = Soixante();
+    const Octets bon = EmballerDictionnaire("e", articles, PETIT_BLOC, 3, PETITE_SECTION);
+    DictionnairePrincipal sain;
+    ASSERT_TRUE(sain.OuvrirCopie(bon));
+    const std::size_t blocs = sain.NombreBlocs();
+    // Section 4 holds articles 32..39 (b29..b36); the blocks they share with
+    // their neighbours lose what follows them.
+    const std::size_t unite = UniteResteBloc(blocs - 1, blocs) + 1 + 4;  // the sections follow the blocks
+    for (std::size_t position : {DebutUnite(bon, unite), DebutUnite(bon, unite + 1) - 1}) {
+        SCOPED_TRACE(position);
+        const std::unique_ptr<DictionnairePrincipal> abime = OuvrirAbime(bon, position, 0x10);
+        ASSERT_NE(abime, nullptr);
+        const DictionnairePrincipal& dictionnaire = *abime;  // read through its index only
+        EXPECT_EQ(dictionnaire.Titres().size(), articles.size());
+        for (std::size_t i = 0; i < articles.size(); ++i) {
+            SCOPED_TRACE(articles[i].mot);
+            const std::vector<Article> trouves = dictionnaire.TrouverArticles(articles[i].mot);
+            const bool trouve = std::find(trouves.begin(), trouves.end(), articles[i]) != trouves.end();
+            if (i >= 32 && i < 40) {
+                EXPECT_FALSE(trouve && i != 32);  // its first headword stands for the others
+            } else if (i < 24 || i >= 47) {
+                EXPECT_TRUE(trouve);  // far from the section, in blocks it does not touch
+            }
+        }
+        EXPECT_EQ(dictionnaire.TrouverArticles("b00"), std::vector<Article>{articles.front()});
+        EXPECT_EQ(dictionnaire.TrouverArticles("b59"), std::vector<Article>{articles.back()});
+    }
 }
 
 TEST(ConteneurUnites, EachUnitHasItsOwnKeystream) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/ChiffreOfb.h"
 #include "data/Ressources.h"
 #include "data/tests/ContenuEssais.h"
 
@@ -274,4 +275,44 @@ TEST(BlocOctets, AdoptAndSizeLimits) {
     bloc.Liberer();
     EXPECT_TRUE(bloc.Vide());
     EXPECT_EQ(bloc.Capacite(), 0u);
+}
+
+namespace {
+
+Octets Hex(const std::string& hex) {
+    Octets octets;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) octets.push_back(std::uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return octets;
+}
+
+}  // namespace
+
+TEST(ChiffreOfb, BothPathsGiveTheStandardVectorsAndAgreeOnEveryLength) {
+    // The published OFB-AES128 example: key, IV, two blocks of plain text and their cipher text.
+    const Octets cle = Hex("2b7e151628aed2a6abf7158809cf4f3c"), iv = Hex("000102030405060708090a0b0c0d0e0f");
+    const Octets clair = Hex("6bc1bee22e409f96e93d7e117393172aae2d8a571e03ac9c9eb76fac45af8e51");
+    const Octets chiffre = Hex("3b3fd92eb72dad20333449f8e83cfb4a7789508d16918f03f53c52dac54ed825");
+    Octets processeur(clair.size()), bibliotheque(clair.size());
+    ASSERT_TRUE(AppliquerOfb(cle.data(), iv.data(), clair.data(), clair.size(), processeur.data()));
+    ASSERT_TRUE(AppliquerOfbBibliotheque(cle.data(), iv.data(), clair.data(), clair.size(), bibliotheque.data()));
+    EXPECT_EQ(processeur, chiffre);
+    EXPECT_EQ(bibliotheque, chiffre);
+    // Partial last blocks, one block, several, in place.
+    Octets entree(5000);
+    for (std::size_t i = 0; i < entree.size(); ++i) entree[i] = std::uint8_t(i * 37 + i / 251);
+    for (std::size_t taille : {1u, 15u, 16u, 17u, 31u, 32u, 33u, 1000u, 4099u, 5000u}) {
+        SCOPED_TRACE(taille);
+        Octets a(taille), b(taille), surPlace(entree.begin(), entree.begin() + long(taille));
+        ASSERT_TRUE(AppliquerOfb(cle.data(), iv.data(), entree.data(), taille, a.data()));
+        ASSERT_TRUE(AppliquerOfbBibliotheque(cle.data(), iv.data(), entree.data(), taille, b.data()));
+        EXPECT_EQ(a, b);
+        ASSERT_TRUE(AppliquerOfb(cle.data(), iv.data(), surPlace.data(), taille, surPlace.data()));
+        EXPECT_EQ(surPlace, a);
+        // Its own inverse.
+        ASSERT_TRUE(AppliquerOfb(cle.data(), iv.data(), a.data(), taille, a.data()));
+        EXPECT_EQ(a, Octets(entree.begin(), entree.begin() + long(taille)));
+    }
+    Octets vide(1);
+    EXPECT_FALSE(AppliquerOfb(cle.data(), iv.data(), vide.data(), 0, vide.data()));
+    EXPECT_FALSE(AppliquerOfbBibliotheque(cle.data(), iv.data(), vide.data(), 0, vide.data()));
 }
