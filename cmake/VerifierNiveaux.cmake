@@ -54,6 +54,7 @@ set(niveaux
   vocalia_donnees_categories 9
   vocalia_donnees_antonymes 9
   vocalia_donnees_definitions 10
+  vocalia_donnees_pipeline 11
 )
 
 # The terminal command shows what the window shows without the window; the

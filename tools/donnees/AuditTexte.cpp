@@ -41,15 +41,7 @@ void AuditerSens(const Article& article, AuditTexte& audit) {
 
 void AuditerLigatures(const std::vector<Article>& articles, const GraphiesConnues& connues, AuditTexte& audit) {
     if (connues.empty()) return;
-    std::vector<const std::string*> textes;
-    for (const Article& article : articles) {
-        textes.push_back(&article.etymologie);
-        for (const Sens& sens : article.sens) {
-            textes.push_back(&sens.definition);
-            for (const std::string& exemple : sens.exemples) textes.push_back(&exemple);
-        }
-    }
-    const TableGraphiesTexte table = TableGraphies(textes, connues);
+    const TableGraphiesTexte table = TableGraphies(TextesDesArticles(articles), connues);
     for (const Article& article : articles) {
         const std::string* definition = nullptr;
         const std::string* citation = nullptr;

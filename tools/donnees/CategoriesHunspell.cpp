@@ -94,11 +94,3 @@ BilanCategories CorrigerCategories(std::vector<Article>& articles, const Lecture
     }
     return bilan;
 }
-
-bool ChargerLecturesHunspell(const std::string& fichierAff, const std::string& fichierDic,
-                             LecturesHunspell& lectures) {
-    DictionnaireHunspell hunspell;
-    if (!hunspell.Charger(fichierAff, fichierDic)) return false;
-    lectures.Ajouter(hunspell);
-    return true;
-}

@@ -20,7 +20,3 @@ struct BilanCategories {
 };
 
 BilanCategories CorrigerCategories(std::vector<Article>& articles, const LecturesHunspell& lectures);
-
-// Loads the spelling dictionary's readings; false when it cannot be read.
-bool ChargerLecturesHunspell(const std::string& fichierAff, const std::string& fichierDic,
-                             LecturesHunspell& lectures);

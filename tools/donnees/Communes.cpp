@@ -1,6 +1,8 @@
 #include "tools/donnees/Communes.h"
 
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "text/Cp1252.h"
 #include "text/FichiersTexte.h"
@@ -97,4 +99,18 @@ bool ChargerCommunes(const std::string& fichierCommunes, std::string fichierDepa
     if (!LireFichierEntier(fichierCommunes, communes) || !LireFichierEntier(fichierDepartements, departements))
         return false;
     return ArticlesCommunes(communes, departements, articles);
+}
+
+std::string VersionRegistreCommunes(const std::string& fichierCommunes) {
+    const auto barre = fichierCommunes.find_last_of('/');
+    if (barre == std::string::npos || barre == 0) return "";
+    const auto barreParent = fichierCommunes.find_last_of('/', barre - 1);
+    if (barreParent == std::string::npos) return "";
+    std::ifstream fichier(fichierCommunes.substr(0, barreParent + 1) + "package.json", std::ios::binary);
+    if (!fichier) return "";
+    std::ostringstream tampon;
+    tampon << fichier.rdbuf();
+    ValeurJson paquet;
+    if (!AnalyserJson(tampon.str(), paquet)) return "";
+    return paquet.Texte("version");
 }

@@ -20,3 +20,7 @@ bool ArticlesCommunes(std::string_view jsonCommunes, std::string_view jsonDepart
 // sits beside the communes file.
 bool ChargerCommunes(const std::string& fichierCommunes, std::string fichierDepartements,
                      std::vector<Article>& articles);
+
+// The register's version, from the package.json of the npm package whose
+// data/ folder holds the communes file; empty when there is none.
+std::string VersionRegistreCommunes(const std::string& fichierCommunes);

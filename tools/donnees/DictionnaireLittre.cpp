@@ -11,22 +11,27 @@
 #include "tools/donnees/NomsLittre.h"
 #include "tools/donnees/Translitteration.h"
 
-bool LireLittre(const SourcesLittre& sources, std::vector<Article>& articles,
-                Progression progression) {
-    std::vector<EntreeStarDict> index;
-    std::string contenu;
-    if (!LireIndexStarDict(sources.index, index) || index.empty()) return false;
-    if (!LireArticlesStarDict(sources.articles, contenu)) return false;
-    const std::vector<EntreeLittre> entrees = EntreesLittre(index);
+bool LireFichiersLittre(const SourcesLittre& sources, LittreLu& lu) {
+    return LireIndexStarDict(sources.index, lu.index) && !lu.index.empty() &&
+           LireArticlesStarDict(sources.articles, lu.contenu);
+}
+
+bool ConvertirLittre(const LittreLu& lu, std::vector<Article>& articles, Progression progression) {
+    const std::vector<EntreeLittre> entrees = EntreesLittre(lu.index);
     articles.reserve(articles.size() + entrees.size());
     std::string corps;
     for (std::size_t i = 0; i < entrees.size(); ++i) {
         const EntreeStarDict position{"", entrees[i].decalage, entrees[i].taille};
-        if (!ExtraireArticleStarDict(contenu, position, corps)) return false;
+        if (!ExtraireArticleStarDict(lu.contenu, position, corps)) return false;
         articles.push_back(ConvertirArticleLittre(SourceVersCp1252(corps), entrees[i]));
         if (progression != nullptr) progression(i + 1, entrees.size());
     }
     return true;
+}
+
+bool LireLittre(const SourcesLittre& sources, std::vector<Article>& articles, Progression progression) {
+    LittreLu lu;
+    return LireFichiersLittre(sources, lu) && ConvertirLittre(lu, articles, progression);
 }
 
 bool LireNomsPerdus(const SourcesLittre& sources, NomsPerdusLittre& perdus) {

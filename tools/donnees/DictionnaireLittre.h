@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/Article.h"
+#include "tools/donnees/LecteurStarDict.h"
 #include "tools/donnees/NomsLittre.h"
 
 struct SourcesLittre {
@@ -16,8 +17,18 @@ struct SourcesLittre {
 
 using Progression = void (*)(std::size_t faits, std::size_t total);
 
-// False when a file cannot be read; `articles` receives one article per
-// Littré entry, in the file's order.
+// The two files as read: the index and the whole decompressed text.
+struct LittreLu {
+    std::vector<EntreeStarDict> index;
+    std::string contenu;
+};
+// False when a file cannot be read or the index is empty.
+bool LireFichiersLittre(const SourcesLittre& sources, LittreLu& lu);
+// One article per Littré entry, in the file's order; false when an entry
+// lies outside the text.
+bool ConvertirLittre(const LittreLu& lu, std::vector<Article>& articles, Progression progression = nullptr);
+
+// Both: false when a file cannot be read.
 bool LireLittre(const SourcesLittre& sources, std::vector<Article>& articles,
                 Progression progression = nullptr);
 

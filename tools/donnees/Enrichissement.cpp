@@ -1,14 +1,11 @@
 #include "tools/donnees/Enrichissement.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "tools/donnees/Communes.h"
 #include "tools/donnees/Flexions.h"
 #include "tools/donnees/Hunspell.h"
-#include "tools/donnees/Json.h"
 #include "tools/donnees/MotsModernes.h"
 #include "tools/donnees/MotsSansArticle.h"
 #include "tools/donnees/OrdreFormes.h"
@@ -223,70 +220,52 @@ void Relever(const Contexte& c, const std::vector<EntreeThesaurus>& thesaurus,
         signaux.citationsThesaurus[mot] += static_cast<std::uint32_t>(citants.size());
 }
 
-std::string VersionRegistreCommunes(const std::string& fichierCommunes) {
-    const auto barre = fichierCommunes.find_last_of('/');
-    if (barre == std::string::npos || barre == 0) return "";
-    const auto barreParent = fichierCommunes.find_last_of('/', barre - 1);
-    if (barreParent == std::string::npos) return "";
-    std::ifstream fichier(fichierCommunes.substr(0, barreParent + 1) + "package.json", std::ios::binary);
-    if (!fichier) return "";
-    std::ostringstream tampon;
-    tampon << fichier.rdbuf();
-    ValeurJson paquet;
-    if (!AnalyserJson(tampon.str(), paquet)) return "";
-    return paquet.Texte("version");
-}
-
-}  // namespace
-
-BilanEnrichissement Enrichir(std::vector<Article>& articles,
-                             std::map<std::string, std::vector<std::string>>& indexFlexions,
-                             const SourcesEnrichissement& sources, SignauxFrequence* signaux) {
-    BilanEnrichissement bilan;
-    DictionnaireHunspell hunspell;
-    TableFlexions flexions;
-    if (hunspell.Charger(sources.hunspellAff, sources.hunspellDic)) flexions.AjouterHunspell(hunspell);
-    flexions.AjouterPlurielsIrreguliers();
-    std::vector<FormesVerbe> verbes;
-    if (ChargerVerbiste(sources.verbisteVerbes, sources.verbisteConjugaisons, verbes))
-        flexions.AjouterVerbiste(verbes);
-    flexions.IndexerParticipes();
-
-    std::vector<EntreeThesaurus> thesaurus;
-    ChargerThesaurus(sources.thesaurus, thesaurus);
+// The thesaurus as the enrichment uses it: doubtful groups cut down, long
+// groups split by meaning.
+std::vector<EntreeThesaurus> ThesaurusParSens(std::vector<EntreeThesaurus> thesaurus, const TableFlexions& flexions) {
     CorrigerGroupesDouteux(thesaurus);
     DecouperParSens(thesaurus, flexions);
+    return thesaurus;
+}
 
-    Contexte contexte{articles, flexions, {}, {}, {}, {}};
-    for (std::size_t i = 0; i < articles.size(); ++i) {
-        const std::string& mot = articles[i].mot;
-        contexte.parMot[mot].push_back(i);
-        if (!contexte.vedettes.insert(mot).second) continue;
-        const std::string graphie = GraphieLiee(mot, flexions);
-        if (!graphie.empty()) contexte.graphies[graphie] = mot;
+// The Littré's headwords, their other spellings and the headwords each form belongs to.
+void ReleverVedettes(Contexte& c) {
+    for (std::size_t i = 0; i < c.articles.size(); ++i) {
+        const std::string& mot = c.articles[i].mot;
+        c.parMot[mot].push_back(i);
+        if (!c.vedettes.insert(mot).second) continue;
+        const std::string graphie = GraphieLiee(mot, c.flexions);
+        if (!graphie.empty()) c.graphies[graphie] = mot;
     }
-    for (const auto& [graphie, vedette] : contexte.graphies)
-        if (!contexte.parMot.count(graphie)) contexte.parMot[graphie] = contexte.parMot[vedette];
-    for (const auto& [mot, indices] : contexte.parMot)
-        for (const std::string& forme : flexions.Formes(mot))
-            contexte.formesDesVedettes[forme].insert(articles[indices.front()].mot);
+    for (const auto& [graphie, vedette] : c.graphies)
+        if (!c.parMot.count(graphie)) c.parMot[graphie] = c.parMot[vedette];
+    for (const auto& [mot, indices] : c.parMot)
+        for (const std::string& forme : c.flexions.Formes(mot))
+            c.formesDesVedettes[forme].insert(c.articles[indices.front()].mot);
+}
 
-    std::set<std::string> motsAvecSynonymes;
-    for (const EntreeThesaurus& entree : thesaurus) bilan.articlesAjoutes += AttribuerSynonymes(contexte, entree);
-    bilan.articlesAjoutes += AjouterMotsModernes(contexte, thesaurus);
-    AjoutsMotsSansArticle ajouts = ArticlesMotsSansArticle(hunspell, flexions, thesaurus, articles, contexte.graphies);
+void AjouterMotsSansDefinition(Contexte& c, const DictionnaireHunspell& hunspell,
+                               const std::vector<EntreeThesaurus>& thesaurus, BilanEnrichissement& bilan) {
+    AjoutsMotsSansArticle ajouts = ArticlesMotsSansArticle(hunspell, c.flexions, thesaurus, c.articles, c.graphies);
     for (Article& ajout : ajouts.articles) {
-        contexte.vedettes.insert(ajout.mot);
-        articles.push_back(std::move(ajout));
+        c.vedettes.insert(ajout.mot);
+        c.articles.push_back(std::move(ajout));
     }
-    contexte.graphies.insert(ajouts.variantes.begin(), ajouts.variantes.end());
+    c.graphies.insert(ajouts.variantes.begin(), ajouts.variantes.end());
     bilan.motsSansDefinition = ajouts.articles.size();
     bilan.variantes = ajouts.variantes.size();
     bilan.articlesAjoutes += bilan.motsSansDefinition;
-    for (const Article& article : articles)
-        if (!article.synonymes.empty()) motsAvecSynonymes.insert(article.mot);
-    bilan.motsAvecSynonymes = motsAvecSynonymes.size();
+}
 
+std::size_t MotsAvecSynonymes(const std::vector<Article>& articles) {
+    std::set<std::string> mots;
+    for (const Article& article : articles)
+        if (!article.synonymes.empty()) mots.insert(article.mot);
+    return mots.size();
+}
+
+// An article written under an old spelling ("coeur") shows its forms in that spelling.
+void DonnerFlexions(std::vector<Article>& articles, const TableFlexions& flexions) {
     for (Article& article : articles) {
         if (!article.flexions.empty()) continue;
         const std::string graphie = GraphieLiee(article.mot, flexions);
@@ -294,27 +273,53 @@ BilanEnrichissement Enrichir(std::vector<Article>& articles,
                                ? flexions.Texte(article.mot, article.categorie, GenreArticle(article))
                                : SansLigatures(flexions.Texte(graphie, article.categorie, GenreArticle(article)));
     }
+}
 
-    std::string versionCommunes;
-    if (!sources.communes.empty()) {
-        std::vector<Article> communes;
-        if (ChargerCommunes(sources.communes, "", communes)) {
-            bilan.communes = communes.size();
-            for (Article& commune : communes) {
-                contexte.vedettes.insert(commune.mot);
-                articles.push_back(std::move(commune));
-            }
-            versionCommunes = VersionRegistreCommunes(sources.communes);
-        }
+std::size_t AjouterCommunes(Contexte& c, const std::vector<Article>& communes) {
+    for (const Article& commune : communes) {
+        c.vedettes.insert(commune.mot);
+        c.articles.push_back(commune);
     }
+    return communes.size();
+}
+
+std::string Versions(const std::string& versionCommunes) {
+    std::string versions = VOCALIA_VERSIONS_SOURCES;
+    if (!versionCommunes.empty())
+        versions += (versions.empty() ? "" : ", ") + std::string("communes ") + versionCommunes;
+    return versions;
+}
+
+}  // namespace
+
+TableFlexions FlexionsDesSources(const DictionnaireHunspell* hunspell, const std::vector<FormesVerbe>& verbes) {
+    TableFlexions flexions;
+    if (hunspell != nullptr) flexions.AjouterHunspell(*hunspell);
+    flexions.AjouterPlurielsIrreguliers();
+    if (!verbes.empty()) flexions.AjouterVerbiste(verbes);
+    flexions.IndexerParticipes();
+    return flexions;
+}
+
+BilanEnrichissement Enrichir(std::vector<Article>& articles,
+                             std::map<std::string, std::vector<std::string>>& indexFlexions,
+                             const LuEnrichissement& sources, SignauxFrequence* signaux) {
+    BilanEnrichissement bilan;
+    const TableFlexions& flexions = sources.flexions;
+    const std::vector<EntreeThesaurus> thesaurus = ThesaurusParSens(sources.thesaurus, flexions);
+    Contexte contexte{articles, flexions, {}, {}, {}, {}};
+    ReleverVedettes(contexte);
+    for (const EntreeThesaurus& entree : thesaurus) bilan.articlesAjoutes += AttribuerSynonymes(contexte, entree);
+    bilan.articlesAjoutes += AjouterMotsModernes(contexte, thesaurus);
+    AjouterMotsSansDefinition(contexte, sources.hunspell, thesaurus, bilan);
+    bilan.motsAvecSynonymes = MotsAvecSynonymes(articles);
+    DonnerFlexions(articles, flexions);
+    bilan.communes = AjouterCommunes(contexte, sources.communes);
 
     const std::size_t avant = indexFlexions.size();
     flexions.Indexer(contexte.vedettes, indexFlexions, contexte.graphies);
     bilan.formesIndexees = indexFlexions.size() - avant;
     if (signaux != nullptr) Relever(contexte, thesaurus, indexFlexions, *signaux);
-
-    bilan.versions = VOCALIA_VERSIONS_SOURCES;
-    if (!versionCommunes.empty())
-        bilan.versions += (bilan.versions.empty() ? "" : ", ") + std::string("communes ") + versionCommunes;
+    bilan.versions = Versions(sources.versionCommunes);
     return bilan;
 }

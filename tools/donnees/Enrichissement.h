@@ -9,7 +9,12 @@
 #include <vector>
 
 #include "data/Article.h"
+#include "tools/donnees/Flexions.h"
 #include "tools/donnees/Frequences.h"
+#include "tools/donnees/Thesaurus.h"
+
+class DictionnaireHunspell;
+struct FormesVerbe;
 
 struct SourcesEnrichissement {
     std::string thesaurus = "/usr/share/mythes/thes_fr.dat";
@@ -36,10 +41,24 @@ struct BilanEnrichissement {
     std::string versions;  // the sources' versions, for the data label
 };
 
+// What the enrichment reads, each source loaded once beforehand (the
+// builder's SourcesChargees); nothing here opens a file.
+struct LuEnrichissement {
+    const DictionnaireHunspell& hunspell;
+    const TableFlexions& flexions;                  // FlexionsDesSources
+    const std::vector<EntreeThesaurus>& thesaurus;  // as the file has it; cut by meaning here
+    const std::vector<Article>& communes;           // one article per commune; empty: none
+    const std::string& versionCommunes;             // for the data label
+};
+
+// The inflection table of the enrichment: hunspell's forms (none when null),
+// the irregular plurals, verbiste's conjugations, then each participle's verb.
+TableFlexions FlexionsDesSources(const DictionnaireHunspell* hunspell, const std::vector<FormesVerbe>& verbes);
+
 // `articles` are the Littré's, unsorted; on return they hold the additions too.
 // `indexFlexions` receives every inflected form that is not itself a headword.
 // `signaux`, when given, receives what these sources tell of how common each
 // headword is (all but its `index`).
 BilanEnrichissement Enrichir(std::vector<Article>& articles,
                              std::map<std::string, std::vector<std::string>>& indexFlexions,
-                             const SourcesEnrichissement& sources, SignauxFrequence* signaux = nullptr);
+                             const LuEnrichissement& sources, SignauxFrequence* signaux = nullptr);

@@ -54,19 +54,25 @@ void EcrireListe(const std::string& chemin, const std::vector<PairePlacee>& plac
 
 }  // namespace
 
+AntonymesLus LireSourcesAntonymes(const SourcesAntonymes& sources) {
+    AntonymesLus lus;
+    lus.tableLue = sources.table.empty() || ChargerAntonymesCourants(sources.table, lus.table);
+    if (!lus.tableLue)
+        std::fprintf(stderr, "ATTENTION : table d'antonymes illisible (%s)\n", sources.table.c_str());
+    lus.traduction = LireDonneesTraduction(sources);
+    return lus;
+}
+
 BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
                                 const std::map<std::string, std::vector<std::string>>& formes,
-                                const SourcesAntonymes& sources) {
+                                const AntonymesLus& lus, const std::vector<EntreeThesaurus>& thesaurus,
+                                const std::string& listePaires) {
     // The good sources first: their pairs come first in the articles' texts.
-    std::vector<PaireAntonymes> paires;
-    if (!sources.table.empty() && !ChargerAntonymesCourants(sources.table, paires))
-        std::fprintf(stderr, "ATTENTION : table d'antonymes illisible (%s)\n", sources.table.c_str());
+    std::vector<PaireAntonymes> paires = lus.table;
     AntonymesLittre littre = AntonymesDuLittre(articles, formes);
     paires.insert(paires.end(), littre.negations.begin(), littre.negations.end());
 
-    const std::vector<PaireAntonymes> traduites = AllersRetours(LireDonneesTraduction(sources));
-    std::vector<EntreeThesaurus> thesaurus;
-    ChargerThesaurus(sources.thesaurus, thesaurus);
+    const std::vector<PaireAntonymes> traduites = AllersRetours(lus.traduction);
     const ConfirmationAntonymes confirmation(paires, thesaurus);
     const auto oppositions = confirmation.Confirmer(littre.oppositions, traduites, true);
     const auto confirmees = confirmation.Confirmer(traduites, littre.oppositions, false);
@@ -77,6 +83,14 @@ BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
     BilanAntonymes bilan = PlacerAntonymes(articles, paires, &placees);
     bilan.candidats[std::string(SOURCE_LITTRE) + " (oppositions)"] = PairesDistinctes(littre.oppositions);
     bilan.candidats[SOURCE_TRADUCTION] = PairesDistinctes(traduites);
-    if (!sources.listePaires.empty()) EcrireListe(sources.listePaires, placees);
+    if (!listePaires.empty()) EcrireListe(listePaires, placees);
     return bilan;
+}
+
+BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
+                                const std::map<std::string, std::vector<std::string>>& formes,
+                                const SourcesAntonymes& sources) {
+    std::vector<EntreeThesaurus> thesaurus;
+    ChargerThesaurus(sources.thesaurus, thesaurus);
+    return AjouterAntonymes(articles, formes, LireSourcesAntonymes(sources), thesaurus, sources.listePaires);
 }

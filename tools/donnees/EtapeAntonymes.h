@@ -9,6 +9,8 @@
 
 #include "data/Article.h"
 #include "tools/donnees/Antonymes.h"
+#include "tools/donnees/AntonymesTraduits.h"
+#include "tools/donnees/Thesaurus.h"
 
 struct SourcesAntonymes {
 #ifdef VOCALIA_DOSSIER_OUTILS
@@ -23,7 +25,23 @@ struct SourcesAntonymes {
     std::string listePaires;  // when set: every pair placed, UTF-8, one a line with its sources
 };
 
-// `formes` is the inflected-form index (form -> headwords).
+// The antonym sources as read, once: the table's pairs and the translation
+// data; the thesaurus is shared with the enrichment and kept by reference.
+struct AntonymesLus {
+    std::vector<PaireAntonymes> table;
+    bool tableLue = true;  // false: the table was named and could not be read
+    DonneesTraduction traduction;
+};
+// A source that is not installed gives nothing.
+AntonymesLus LireSourcesAntonymes(const SourcesAntonymes& sources);
+
+// `formes` is the inflected-form index (form -> headwords); `thesaurus` as
+// its file has it. `listePaires` as in SourcesAntonymes.
+BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
+                                const std::map<std::string, std::vector<std::string>>& formes,
+                                const AntonymesLus& lus, const std::vector<EntreeThesaurus>& thesaurus,
+                                const std::string& listePaires);
+// The same, reading the sources first.
 BilanAntonymes AjouterAntonymes(std::vector<Article>& articles,
                                 const std::map<std::string, std::vector<std::string>>& formes,
                                 const SourcesAntonymes& sources);

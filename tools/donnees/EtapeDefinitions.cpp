@@ -247,16 +247,19 @@ BilanDefinitions AppliquerDefinitions(std::vector<Article>& articles, const std:
     return bilan;
 }
 
-bool AjouterDefinitionsVocalia(const std::string& dossier, std::vector<Article>& articles,
+TableDefinitionsLue LireDefinitionsVocalia(const std::string& dossier) {
+    TableDefinitionsLue table;
+    table.dossier = dossier;
+    ChargerTableDefinitions(dossier, table.blocs, table.fautes);
+    return table;
+}
+
+bool AjouterDefinitionsVocalia(const TableDefinitionsLue& table, std::vector<Article>& articles,
                                const LecturesHunspell& lectures, BilanDefinitions& bilan) {
-    std::vector<BlocDefinition> blocs;
-    std::vector<FauteDefinition> fautes;
-    ChargerTableDefinitions(dossier, blocs, fautes);
-    if (!blocs.empty() && lectures.Toutes().empty()) {
-        fautes.push_back({dossier, 0, "hunspell illisible : les définitions ne peuvent être vérifiées"});
-        blocs.clear();
-    }
-    bilan = AppliquerDefinitions(articles, blocs, lectures);
+    std::vector<FauteDefinition> fautes = table.fautes;
+    const bool verifiable = table.blocs.empty() || !lectures.Toutes().empty();
+    if (!verifiable) fautes.push_back({table.dossier, 0, "hunspell illisible : les définitions ne peuvent être vérifiées"});
+    bilan = AppliquerDefinitions(articles, verifiable ? table.blocs : std::vector<BlocDefinition>{}, lectures);
     bilan.fautes.insert(bilan.fautes.begin(), fautes.begin(), fautes.end());
     for (const FauteDefinition& faute : bilan.fautes)
         std::fprintf(stderr, "ERREUR : définitions de Vocalia, %s\n", TexteFaute(faute).c_str());

@@ -49,9 +49,18 @@ bool CategorieAccordee(const CategorieDefinition& categorie, const LectureHunspe
 BilanDefinitions AppliquerDefinitions(std::vector<Article>& articles, const std::vector<BlocDefinition>& blocs,
                                       const LecturesHunspell& lectures);
 
-// Reads the table in `dossier`, applies it and writes every fault to stderr:
-// false when there is one (the build stops).
-bool AjouterDefinitionsVocalia(const std::string& dossier, std::vector<Article>& articles,
+// The table as read from its folder (ChargerTableDefinitions), with the
+// faults found while reading it.
+struct TableDefinitionsLue {
+    std::string dossier;
+    std::vector<BlocDefinition> blocs;
+    std::vector<FauteDefinition> fautes;
+};
+TableDefinitionsLue LireDefinitionsVocalia(const std::string& dossier);
+
+// Applies the table and writes every fault to stderr, those of its reading
+// first: false when there is one (the build stops).
+bool AjouterDefinitionsVocalia(const TableDefinitionsLue& table, std::vector<Article>& articles,
                                const LecturesHunspell& lectures, BilanDefinitions& bilan);
 
 // The build report's lines, UTF-8.

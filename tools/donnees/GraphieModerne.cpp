@@ -281,12 +281,6 @@ void IndexerAnciennesGraphies(const BilanGraphies& bilan, const std::vector<Arti
         if (!vedettes.count(forme) && !index.count(forme)) index.emplace(forme, std::move(liste));
 }
 
-GraphiesConnues GraphiesHunspell(const std::string& fichierAff, const std::string& fichierDic) {
-    DictionnaireHunspell dictionnaire;
-    if (!dictionnaire.Charger(fichierAff, fichierDic)) return {};
-    return GraphiesHunspell(dictionnaire);
-}
-
 GraphiesConnues GraphiesHunspell(const DictionnaireHunspell& dictionnaire) {
     GraphiesConnues graphies;
     std::string mot, forme;

@@ -74,7 +74,5 @@ void IndexerAnciennesGraphies(const BilanGraphies& bilan, const std::vector<Arti
 // The build report's lines (UTF-8).
 std::string TexteBilanGraphies(const BilanGraphies& bilan);
 
-// Every form the spelling dictionary knows (Windows-1252); from the installed
-// files, empty when they cannot be read.
+// Every form the spelling dictionary knows (Windows-1252).
 GraphiesConnues GraphiesHunspell(const DictionnaireHunspell& dictionnaire);
-GraphiesConnues GraphiesHunspell(const std::string& fichierAff, const std::string& fichierDic);

@@ -94,6 +94,18 @@ bool MemeMotAutrementEcrit(const std::string& mot, const std::string& candidate)
 
 }  // namespace
 
+std::vector<const std::string*> TextesDesArticles(const std::vector<Article>& articles) {
+    std::vector<const std::string*> textes;
+    for (const Article& article : articles) {
+        textes.push_back(&article.etymologie);
+        for (const Sens& sens : article.sens) {
+            textes.push_back(&sens.definition);
+            for (const std::string& exemple : sens.exemples) textes.push_back(&exemple);
+        }
+    }
+    return textes;
+}
+
 TableGraphiesTexte TableGraphies(const std::vector<const std::string*>& textes, const GraphiesConnues& connues) {
     // The unknown words first, by key: the spelling dictionary's forms are
     // many more than the text's words.
@@ -167,15 +179,7 @@ bool LigatureManquante(const std::string& texte, const TableGraphiesTexte& table
 }
 
 BilanGraphiesTexte ModerniserTextes(std::vector<Article>& articles, const GraphiesConnues& connues) {
-    std::vector<const std::string*> textes;
-    for (const Article& article : articles) {
-        textes.push_back(&article.etymologie);
-        for (const Sens& sens : article.sens) {
-            textes.push_back(&sens.definition);
-            for (const std::string& exemple : sens.exemples) textes.push_back(&exemple);
-        }
-    }
-    const TableGraphiesTexte table = TableGraphies(textes, connues);
+    const TableGraphiesTexte table = TableGraphies(TextesDesArticles(articles), connues);
     BilanGraphiesTexte bilan;
     for (Article& article : articles) {
         std::size_t ligatures = 0, toutes = 0;

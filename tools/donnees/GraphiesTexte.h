@@ -26,6 +26,10 @@ struct GraphieTexte {
 // Unknown spelling (lower case, or as capitalised in the text) -> today's.
 using TableGraphiesTexte = std::unordered_map<std::string, GraphieTexte>;
 
+// Every running text of the articles, in their order: each one's etymology,
+// then each sense's definition and examples.
+std::vector<const std::string*> TextesDesArticles(const std::vector<Article>& articles);
+
 // The table for the words of `textes`' words that `connues` lacks.
 TableGraphiesTexte TableGraphies(const std::vector<const std::string*>& textes, const GraphiesConnues& connues);
 

@@ -19,8 +19,8 @@
 #include "tools/donnees/DictionnaireLittre.h"
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/GraphieModerne.h"
-#include "tools/donnees/Hunspell.h"
 #include "tools/donnees/OutilsApproches.h"
+#include "tools/donnees/SourcesChargees.h"
 #include "tools/donnees/SousCommandes.h"
 
 namespace {
@@ -73,14 +73,14 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
         return 1;
     }
     if (!mot.empty()) return MontrerArticles(mot);
-    const SourcesEnrichissement sources;
-    DictionnaireHunspell hunspell;
-    if (!hunspell.Charger(sources.hunspellAff, sources.hunspellDic)) {
+    const SourcesEnrichissement chemins;
+    SourcesChargees sources;
+    ChargerHunspell(chemins.hunspellAff, chemins.hunspellDic, true, sources);
+    if (!sources.hunspellLu) {
         std::fprintf(stderr, "ERREUR : le dictionnaire hunspell est illisible\n");
         return 1;
     }
-    LecturesHunspell lectures;
-    lectures.Ajouter(hunspell);
+    const LecturesHunspell& lectures = sources.lectures;
     const std::vector<Article> articles = TousLesArticles();
     Audit audit = AuditerDonnees(
         articles, [](const std::string& forme) { return Lemmes(forme).has_value(); }, lectures);
@@ -88,6 +88,6 @@ int SousCommandeAudit(const std::vector<std::string>& arguments) {
     if (LireNomsPerdus(SourcesLittre{}, perdus)) AuditerNomsPerdus(perdus, articles, lectures, audit);
     std::printf("Audit : %s\n", Cp1252VersUtf8(EtiquetteDonnees()).c_str());
     AfficherAudit(stdout, audit, exemples);
-    AfficherAuditTexte(stdout, AuditerTexte(articles, GraphiesHunspell(hunspell)), exemples);
+    AfficherAuditTexte(stdout, AuditerTexte(articles, sources.graphies), exemples);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "tools/donnees/Enrichissement.h"
 #include "tools/donnees/MotsModernes.h"
+#include "tools/donnees/SourcesChargees.h"
 
 // The whole enrichment on the installed sources, with a handful of articles
 // standing for the Littré's.
@@ -35,7 +36,9 @@ protected:
             Littre("coeur", "NOM", "masculin"),     Littre("abandonn\xE9", "PARTICIPE PASS\xC9"),
         };
         index = new std::map<std::string, std::vector<std::string>>;
-        bilan = new BilanEnrichissement(Enrichir(*articles, *index, sources));
+        SourcesChargees lues;
+        ChargerEnrichissement(sources, lues);
+        bilan = new BilanEnrichissement(Enrichir(*articles, *index, lues.Enrichissement()));
         communesAttendues = !sources.communes.empty() && std::filesystem::exists(sources.communes);
     }
     static void TearDownTestSuite() {

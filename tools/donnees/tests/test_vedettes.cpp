@@ -21,6 +21,7 @@
 #include "tools/donnees/MotsSansArticle.h"
 #include "tools/donnees/OrdreFormes.h"
 #include "tools/donnees/OrdreHomographes.h"
+#include "tools/donnees/SourcesChargees.h"
 
 namespace {
 
@@ -83,7 +84,9 @@ TEST(VedettesPropres, UnLemmeAvantLaFormeDUneAutreVedetteSaufLeParticipe) {
     std::vector<Article> articles = {Nouvel("bl\xE2mer", "VERBE"), Nouvel("gagner", "VERBE"),
                                      Nouvel("signer", "VERBE")};
     std::map<std::string, std::vector<std::string>> index;
-    Enrichir(articles, index, sources);
+    SourcesChargees lues;
+    ChargerEnrichissement(sources, lues);
+    Enrichir(articles, index, lues.Enrichissement());
 
     const Article* blame = Trouver(articles, "bl\xE2me");
     ASSERT_NE(blame, nullptr);
