@@ -26,8 +26,8 @@ bool LireEntete(FluxBaliseLecteur& flux, std::string& etiquette, std::int32_t& n
            nombre >= 0;
 }
 
-std::optional<std::string> PremierLemme(const std::string& forme) {
-    std::optional<std::vector<std::string>> lemmes = Lemmes(forme);
+std::optional<std::string> PremierLemme(IndexFlexions& flexions, const std::string& forme) {
+    std::optional<std::vector<std::string>> lemmes = flexions.Lemmes(forme);
     if (!lemmes || lemmes->empty()) return std::nullopt;
     return lemmes->front();
 }
@@ -300,12 +300,18 @@ FenetreListe FenetreMots(const std::string& mot, int apres, int avant) {
 }
 
 std::optional<std::string> ResoudreMot(const std::string& mot) {
-    if (!TrouverArticles(mot).empty() || !TrouverArticlesSequentiel(mot).empty()) return mot;
-    if (std::optional<std::string> lemme = PremierLemme(mot)) return lemme;
+    return ResoudreMot(DictionnaireCourant(), IndexFlexions::ParDefaut(), mot);
+}
+
+std::optional<std::string> ResoudreMot(const DictionnairePrincipal& dictionnaire, IndexFlexions& flexions,
+                                       const std::string& mot) {
+    if (!dictionnaire.TrouverArticles(mot).empty() || !dictionnaire.TrouverArticlesSequentiel(mot).empty())
+        return mot;
+    if (std::optional<std::string> lemme = PremierLemme(flexions, mot)) return lemme;
     if (!mot.empty() && EstCapitalise(mot)) {
         const std::string minuscule = Minuscules(mot);
-        if (!TrouverArticles(minuscule).empty()) return minuscule;
-        return PremierLemme(minuscule);
+        if (!dictionnaire.TrouverArticles(minuscule).empty()) return minuscule;
+        return PremierLemme(flexions, minuscule);
     }
     return std::nullopt;
 }

@@ -109,6 +109,10 @@ std::vector<Article> TrouverArticlesSequentiel(const std::string& mot);
 FenetreListe FenetreMots(const std::string& mot, int apres = 30, int avant = 20);
 
 std::optional<std::string> ResoudreMot(const std::string& mot);
+class IndexFlexions;
+// The same on a dictionary and an inflected-form index of the caller's.
+std::optional<std::string> ResoudreMot(const DictionnairePrincipal& dictionnaire, IndexFlexions& flexions,
+                                       const std::string& mot);
 // Headwords of the articles whose definitions (and examples, when asked)
 // contain `mot` byte for byte; one "SENS: [...]" trace line per article matched
 // by a definition. An empty `mot` matches nothing.

@@ -4,6 +4,7 @@ struct DonneesVocalia::Propres {
     DictionnairePrincipal dictionnaire;
     IndexFlexions flexions;
     DonneesApproches approches;
+    TetesSansAccents tetes{dictionnaire};
 };
 
 DonneesVocalia::DonneesVocalia() : DonneesVocalia(std::make_unique<Propres>()) {}
@@ -12,17 +13,19 @@ DonneesVocalia::DonneesVocalia(std::unique_ptr<Propres> propres)
     : propres_(std::move(propres)),
       dictionnaire_(propres_->dictionnaire),
       flexions_(propres_->flexions),
-      approches_(propres_->approches) {}
+      approches_(propres_->approches),
+      tetes_(propres_->tetes) {}
 
 DonneesVocalia::DonneesVocalia(DictionnairePrincipal& dictionnaire, IndexFlexions& flexions,
-                               DonneesApproches& approches)
-    : dictionnaire_(dictionnaire), flexions_(flexions), approches_(approches) {}
+                               DonneesApproches& approches, TetesSansAccents& tetes)
+    : dictionnaire_(dictionnaire), flexions_(flexions), approches_(approches), tetes_(tetes) {}
 
 DonneesVocalia::~DonneesVocalia() = default;
 
 DonneesVocalia& DonneesVocalia::ParDefaut() {
     static DonneesVocalia* const donnees =
-        new DonneesVocalia(DictionnaireCourant(), IndexFlexions::ParDefaut(), DonneesApproches::ParDefaut());
+        new DonneesVocalia(DictionnaireCourant(), IndexFlexions::ParDefaut(), DonneesApproches::ParDefaut(),
+                           TetesSansAccents::ParDefaut());
     return *donnees;
 }
 

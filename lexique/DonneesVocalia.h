@@ -1,7 +1,8 @@
 #pragma once
 // The data a program answers from: the main dictionary, the inflected-form
 // index and the approximate search's data (rules, key indexes, commonness,
-// phonetic cache). Each program's main takes the default object, loads it and
+// phonetic cache), and the accent-free index of the headwords that the
+// forgiving lookup builds on first use. Each program's main takes the default object, loads it and
 // hands it down; a test builds others from its own fixture data, side by side.
 //
 // The default object's parts are the ones the process-wide calls work on
@@ -13,6 +14,8 @@
 #include "approx/DonneesApproches.h"
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
+#include "rendu/RechercheTolerante.h"
+#include "rendu/TetesSansAccents.h"
 
 class DonneesVocalia {
 public:
@@ -25,6 +28,8 @@ public:
     DictionnairePrincipal& Dictionnaire() { return dictionnaire_; }
     IndexFlexions& Flexions() { return flexions_; }
     DonneesApproches& Approches() { return approches_; }
+    // What the article lookups (rendu's forgiving lookup) answer from.
+    SourcesArticles Articles() { return {dictionnaire_, flexions_, tetes_}; }
 
     // The main dictionary from its resource; false (and no article) when
     // it cannot be had or read. The other parts load on first use.
@@ -33,10 +38,12 @@ public:
 private:
     struct Propres;
     explicit DonneesVocalia(std::unique_ptr<Propres> propres);
-    DonneesVocalia(DictionnairePrincipal& dictionnaire, IndexFlexions& flexions, DonneesApproches& approches);
+    DonneesVocalia(DictionnairePrincipal& dictionnaire, IndexFlexions& flexions, DonneesApproches& approches,
+                   TetesSansAccents& tetes);
 
     std::unique_ptr<Propres> propres_;  // null for the default object
     DictionnairePrincipal& dictionnaire_;
     IndexFlexions& flexions_;
     DonneesApproches& approches_;
+    TetesSansAccents& tetes_;
 };

@@ -50,10 +50,15 @@ std::vector<Article> FiltrerArticles(const std::vector<Article>& articles, const
 }
 
 std::vector<std::string> FiltrerMots(const std::vector<std::string>& mots, const CarteOptions& typesExclus) {
+    return FiltrerMots(DictionnaireCourant(), mots, typesExclus);
+}
+
+std::vector<std::string> FiltrerMots(const DictionnairePrincipal& dictionnaire, const std::vector<std::string>& mots,
+                                     const CarteOptions& typesExclus) {
     if (typesExclus.empty()) return mots;
     std::vector<std::string> gardes;
     for (const std::string& mot : mots) {
-        const std::vector<Article> articles = TrouverArticles(mot);
+        const std::vector<Article> articles = dictionnaire.TrouverArticles(mot);
         const bool visible = std::any_of(articles.begin(), articles.end(),
                                          [&](const Article& a) { return !ArticleExclu(a, typesExclus); });
         if (visible) gardes.push_back(mot);

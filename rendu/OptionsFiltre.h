@@ -7,6 +7,8 @@
 
 #include "data/Article.h"
 
+class DictionnairePrincipal;
+
 using CarteOptions = std::map<std::string, bool>;
 
 struct OptionsFiltre {
@@ -22,3 +24,6 @@ bool ArticleExclu(const Article& article, const CarteOptions& typesExclus);
 std::vector<Article> FiltrerArticles(const std::vector<Article>& articles, const CarteOptions& typesExclus);
 // Looks each word up in the main dictionary; keeps those with a visible article.
 std::vector<std::string> FiltrerMots(const std::vector<std::string>& mots, const CarteOptions& typesExclus);
+// The same in a dictionary of the caller's.
+std::vector<std::string> FiltrerMots(const DictionnairePrincipal& dictionnaire, const std::vector<std::string>& mots,
+                                     const CarteOptions& typesExclus);

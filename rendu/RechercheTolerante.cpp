@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <map>
 
 #include "data/Dictionnaire.h"
 #include "data/IndexFlexions.h"
+#include "rendu/TetesSansAccents.h"
 #include "text/Transformations.h"
 
 namespace {
@@ -60,23 +60,6 @@ bool EstPonctuationAutour(char c) {
 
 bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\xA0'; }
 
-// Every headword under its accent-free form, built on the first use and
-// again when another dictionary was loaded (tests load several): one of the
-// same size is told apart by its storage and its first and last headwords.
-const std::map<std::string, std::vector<std::string>>& MotsParFormeSansAccents() {
-    static std::map<std::string, std::vector<std::string>> index;
-    static std::size_t indexes = 0;
-    if (indexes != NombreArticles()) {
-        index.clear();
-        for (const std::string& titre : TitresDictionnaire()) {
-            std::vector<std::string>& mots = index[FormeSansAccents(titre)];
-            if (mots.empty() || mots.back() != titre) mots.push_back(titre);
-        }
-        indexes = NombreArticles();
-    }
-    return index;
-}
-
 }  // namespace
 
 std::string NettoyerSaisie(const std::string& saisie) {
@@ -97,21 +80,35 @@ std::string FormeSansAccents(const std::string& mot) {
     return SansAccents(Remplacer(Remplacer(Minuscules(mot), "\x9C", "oe"), "\xE6", "ae"));
 }
 
+SourcesArticles SourcesParDefaut() {
+    return {DictionnaireCourant(), IndexFlexions::ParDefaut(), TetesSansAccents::ParDefaut()};
+}
+
 MotAffiche RechercherCommeLaFenetre(const std::string& mot, const CarteOptions& typesExclus) {
-    const auto articlesDe = [&typesExclus](const std::string& m) {
-        std::vector<Article> articles = TrouverArticles(m);
-        if (articles.empty()) articles = TrouverArticlesSequentiel(m);
+    return RechercherCommeLaFenetre(SourcesParDefaut(), mot, typesExclus);
+}
+
+MotAffiche RechercherCommeLaFenetre(const SourcesArticles& sources, const std::string& mot,
+                                    const CarteOptions& typesExclus) {
+    const auto articlesDe = [&sources, &typesExclus](const std::string& m) {
+        std::vector<Article> articles = sources.dictionnaire.TrouverArticles(m);
+        if (articles.empty()) articles = sources.dictionnaire.TrouverArticlesSequentiel(m);
         return FiltrerArticles(articles, typesExclus);
     };
     if (mot.empty()) return {};
     MotAffiche affiche{mot, articlesDe(mot)};
     if (!affiche.articles.empty()) return affiche;
-    const std::optional<std::vector<std::string>> lemmes = Lemmes(mot);
+    const std::optional<std::vector<std::string>> lemmes = sources.flexions.Lemmes(mot);
     if (lemmes && !lemmes->empty()) return {lemmes->front(), articlesDe(lemmes->front())};
     return {};
 }
 
 std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const CarteOptions& typesExclus) {
+    return RechercherTolerant(SourcesParDefaut(), saisie, typesExclus);
+}
+
+std::vector<MotAffiche> RechercherTolerant(const SourcesArticles& sources, const std::string& saisie,
+                                           const CarteOptions& typesExclus) {
     const std::string nettoye = NettoyerSaisie(saisie);
     std::vector<std::string> bases = {nettoye};
     AjouterUnique(bases, SansElision(nettoye));
@@ -122,18 +119,17 @@ std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const Cart
     for (const std::string& base : bases)
         for (const std::string& variante : Variantes(base)) AjouterUnique(essais, variante);
     for (const std::string& essai : essais) {
-        MotAffiche affiche = RechercherCommeLaFenetre(essai, typesExclus);
+        MotAffiche affiche = RechercherCommeLaFenetre(sources, essai, typesExclus);
         if (!affiche.articles.empty()) return {affiche};
     }
     std::vector<MotAffiche> resultats;
-    const auto& index = MotsParFormeSansAccents();
     std::vector<std::string> formes;
     for (const std::string& base : bases) AjouterUnique(formes, FormeSansAccents(base));
     for (const std::string& forme : formes) {
-        const auto trouve = index.find(forme);
-        if (trouve == index.end()) continue;
-        for (const std::string& mot : trouve->second) {
-            MotAffiche affiche = RechercherCommeLaFenetre(mot, typesExclus);
+        const std::vector<std::string>* mots = sources.tetes.Chercher(forme);
+        if (mots == nullptr) continue;
+        for (const std::string& mot : *mots) {
+            MotAffiche affiche = RechercherCommeLaFenetre(sources, mot, typesExclus);
             if (!affiche.articles.empty()) resultats.push_back(std::move(affiche));
         }
         if (!resultats.empty()) break;

@@ -8,6 +8,21 @@
 #include "data/Article.h"
 #include "rendu/OptionsFiltre.h"
 
+class DictionnairePrincipal;
+class IndexFlexions;
+class TetesSansAccents;
+
+// What the lookups answer from: a dictionary, its inflected-form index and the
+// accent-free index of its headwords (built on `dictionnaire`). Not owned.
+struct SourcesArticles {
+    const DictionnairePrincipal& dictionnaire;
+    IndexFlexions& flexions;
+    TetesSansAccents& tetes;
+};
+
+// The default dictionary's, forms' and accent-free index's.
+SourcesArticles SourcesParDefaut();
+
 struct MotAffiche {
     std::string mot;  // the headword whose articles are shown
     std::vector<Article> articles;  // already reduced by the excluded types
@@ -19,6 +34,8 @@ std::string NettoyerSaisie(const std::string& saisie);
 // The headword and articles "rechercher" shows for `mot` exactly; empty
 // articles when it shows nothing.
 MotAffiche RechercherCommeLaFenetre(const std::string& mot, const CarteOptions& typesExclus);
+MotAffiche RechercherCommeLaFenetre(const SourcesArticles& sources, const std::string& mot,
+                                    const CarteOptions& typesExclus);
 
 // The words to show for a typed word, tried in this order, the first that
 // gives articles winning: the cleaned word, then in lower case, then with
@@ -28,6 +45,8 @@ MotAffiche RechercherCommeLaFenetre(const std::string& mot, const CarteOptions& 
 // only by accents (and case, and "\x9C" written "oe"), in dictionary order.
 // Empty when nothing is found.
 std::vector<MotAffiche> RechercherTolerant(const std::string& saisie, const CarteOptions& typesExclus);
+std::vector<MotAffiche> RechercherTolerant(const SourcesArticles& sources, const std::string& saisie,
+                                           const CarteOptions& typesExclus);
 
 // The word without the blanks, quotes, brackets and end-of-phrase marks
 // around it ("(maison)," gives "maison").

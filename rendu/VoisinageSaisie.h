@@ -11,6 +11,9 @@
 // Blanks around the text and typographic apostrophes do not count. Empty for
 // an empty text or an empty dictionary.
 std::string TeteLaPlusProche(const std::string& texte);
+std::string TeteLaPlusProche(const DictionnairePrincipal& dictionnaire, const std::string& texte);
 
 // FenetreMots around that headword, with it selected; empty when there is none.
 FenetreListe FenetreDeLaSaisie(const std::string& texte, int apres = 30, int avant = 20);
+FenetreListe FenetreDeLaSaisie(const DictionnairePrincipal& dictionnaire, const std::string& texte, int apres = 30,
+                               int avant = 20);

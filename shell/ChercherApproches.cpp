@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "lexique/DonneesVocalia.h"
 #include "platform/dialogue/InterfaceUtilisateur.h"
 #include "shell/DialogueThesaurus.h"
 
@@ -16,7 +17,7 @@ void DialogueThesaurus::ChercherApproches() {
     const std::string mot = texteMot_;
     const std::vector<std::string> resultats = approches_.Rechercher(mot);
     // The word shown is the first one the list shows: the filters may hide the engine's best.
-    const std::vector<std::string> visibles = FiltrerMots(resultats, Options().TypesExclus);
+    const std::vector<std::string> visibles = FiltrerMots(donnees_.Dictionnaire(), resultats, Options().TypesExclus);
     if (visibles.empty()) {
         AfficherMot(std::string());
         BoiteMessage(TITRE_AUCUN_APPROCHE, TEXTE_AUCUN_APPROCHE, Icone::Information);

@@ -39,7 +39,7 @@ const char* TexteDuMode(ModeListe mode) {
 DialogueThesaurus::DialogueThesaurus() : DialogueThesaurus(DonneesVocalia::ParDefaut()) {}
 
 DialogueThesaurus::DialogueThesaurus(DonneesVocalia& donnees)
-    : Dialogue(ModeleThesaurus()), approches_(donnees.Approches()) {
+    : Dialogue(ModeleThesaurus()), approches_(donnees.Approches()), donnees_(donnees) {
     AssocierCommandes();
 }
 
@@ -135,8 +135,8 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
         DefinirEtatConjugaison(false);
         return true;
     }
-    std::vector<Article> articles = TrouverArticles(mot);
-    if (articles.empty()) articles = TrouverArticlesSequentiel(mot);
+    std::vector<Article> articles = donnees_.Dictionnaire().TrouverArticles(mot);
+    if (articles.empty()) articles = donnees_.Dictionnaire().TrouverArticlesSequentiel(mot);
     const OptionsFiltre options = Options();
     articles = FiltrerArticles(articles, options.TypesExclus);
     if (articles.empty()) {
@@ -157,7 +157,7 @@ bool DialogueThesaurus::AfficherMot(std::string mot) {
 void DialogueThesaurus::AfficherMotChoisi() {
     if (motChoisi_.empty()) return;
     MettreAJourDonnees(true);
-    const TexteRendu rendu = TexteDuMot(TrouverArticles(motChoisi_), Options());
+    const TexteRendu rendu = TexteDuMot(donnees_.Dictionnaire().TrouverArticles(motChoisi_), Options());
     texteDefinition_ = rendu.texte;
     texteMotChoisi_ = motChoisi_;
     MettreAJourDonnees(false);
@@ -167,7 +167,7 @@ void DialogueThesaurus::AfficherMotChoisi() {
 bool DialogueThesaurus::AfficherListe(const std::vector<std::string>& mots, int selection) {
     if (mots.empty() || selection < 0 || selection >= static_cast<int>(mots.size())) return false;
     const std::string retenu = mots[static_cast<std::size_t>(selection)];
-    const std::vector<std::string> filtres = FiltrerMots(mots, Options().TypesExclus);
+    const std::vector<std::string> filtres = FiltrerMots(donnees_.Dictionnaire(), mots, Options().TypesExclus);
     if (filtres != contenuListe_) {
         ListeVider(IDC_LISTE);
         for (const std::string& m : filtres) ListeAjouter(IDC_LISTE, m);
@@ -188,7 +188,7 @@ bool DialogueThesaurus::AfficherListe(const std::vector<std::string>& mots, int 
 
 bool DialogueThesaurus::AfficherFenetreDictionnaire(const std::string& mot) {
     if (mot.empty()) return false;
-    const FenetreListe fenetre = FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
+    const FenetreListe fenetre = donnees_.Dictionnaire().FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
     return AfficherListe(fenetre.mots, fenetre.selection);
 }
 
@@ -200,7 +200,7 @@ void DialogueThesaurus::AjouterHistorique(const std::string& mot) {
 }
 
 bool DialogueThesaurus::NaviguerVers(const std::string& mot) {
-    const std::optional<std::string> resolu = ResoudreMot(mot);
+    const std::optional<std::string> resolu = ResoudreMot(donnees_.Dictionnaire(), donnees_.Flexions(), mot);
     if (!resolu) return false;
     MettreMotDansLaBoite(*resolu);
     AfficherMot(*resolu);
@@ -215,7 +215,7 @@ void DialogueThesaurus::RecentrerListe() {
     const std::string texte = Elaguer(ListeLigne(IDC_LISTE, selection));
     const int nombre = static_cast<int>(contenuListe_.size());
     if (selection < MARGE_RECENTRAGE || (nombre > 0 && selection >= nombre - MARGE_RECENTRAGE)) {
-        const FenetreListe fenetre = FenetreMots(texte, MOTS_APRES, MOTS_AVANT);
+        const FenetreListe fenetre = donnees_.Dictionnaire().FenetreMots(texte, MOTS_APRES, MOTS_AVANT);
         AfficherListe(fenetre.mots, fenetre.selection);
     }
 }
@@ -229,13 +229,13 @@ void DialogueThesaurus::Rechercher() {
         AjouterHistorique(mot);
         return;
     }
-    const std::optional<std::vector<std::string>> lemmes = Lemmes(mot);
+    const std::optional<std::vector<std::string>> lemmes = donnees_.Flexions().Lemmes(mot);
     if (lemmes && !lemmes->empty() && AfficherMot(lemmes->front())) return;
     AfficherMotTolerant(mot);
 }
 
 bool DialogueThesaurus::AfficherMotTolerant(const std::string& saisie) {
-    const std::vector<MotAffiche> trouves = RechercherTolerant(saisie, Options().TypesExclus);
+    const std::vector<MotAffiche> trouves = RechercherTolerant(donnees_.Articles(), saisie, Options().TypesExclus);
     if (trouves.empty()) return false;
     const std::string mot = trouves.front().mot;
     if (!AfficherMot(mot)) return false;
@@ -256,9 +256,9 @@ void DialogueThesaurus::DefinirEtatConjugaison(bool verbeAffiche) {
 // does not change before Enter or a click.
 void DialogueThesaurus::SuivreLaSaisie() {
     MettreAJourDonnees(true);
-    Activer(IDC_CONJUGAISON, verbeAffiche_ || SaisieDonneUnVerbe(texteMot_));
+    Activer(IDC_CONJUGAISON, verbeAffiche_ || SaisieDonneUnVerbe(donnees_.Articles(), texteMot_));
     if (mode_ != ModeListe::Dictionnaire) return;
-    const FenetreListe fenetre = FenetreDeLaSaisie(texteMot_, MOTS_APRES, MOTS_AVANT);
+    const FenetreListe fenetre = FenetreDeLaSaisie(donnees_.Dictionnaire(), texteMot_, MOTS_APRES, MOTS_AVANT);
     AfficherListe(fenetre.mots, fenetre.selection);
 }
 
@@ -268,7 +268,7 @@ std::string DialogueThesaurus::MotDeLaDemande(const DemandeRecherche& demande) c
         case DemandeRecherche::Type::Mot: return demande.mot;
         case DemandeRecherche::Type::Selection: {
             InterfaceUtilisateur* interface = InterfaceCourante();
-            return MotDeLaSelection(interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
+            return MotDeLaSelection(donnees_.Articles(), interface ? interface->TexteSelectionne() : std::string(), Options().TypesExclus);
         }
     }
     return {};
@@ -295,7 +295,7 @@ void DialogueThesaurus::RecevoirDemande(const DemandeRecherche& demande) {
 void DialogueThesaurus::ChoisirDansListe() {
     const int selection = ListeSelection(IDC_LISTE);
     if (selection >= 0) {
-        const std::optional<std::string> resolu = ResoudreMot(ListeLigne(IDC_LISTE, selection));
+        const std::optional<std::string> resolu = ResoudreMot(donnees_.Dictionnaire(), donnees_.Flexions(), ListeLigne(IDC_LISTE, selection));
         if (resolu) {
             MettreMotDansLaBoite(*resolu);
             AfficherMot(*resolu);
@@ -350,12 +350,12 @@ void DialogueThesaurus::ChercherPleinTexte() {
 // anything is shown.
 void DialogueThesaurus::MontrerConjugaison() {
     MettreAJourDonnees(true);
-    ZephJugaison(VerbeDeLaSaisie(texteMot_, motChoisi_));
+    ZephJugaison(VerbeDeLaSaisie(donnees_.Articles(), texteMot_, motChoisi_));
 }
 
 void DialogueThesaurus::MontrerAide() {
     DialogueAideThesaurus aide;
-    aide.texteEntete = EnteteAide(EtiquetteDonnees());
+    aide.texteEntete = EnteteAide(donnees_.Dictionnaire().Etiquette());
     aide.LancerModal();
     DefinirTitre("Vocalia +");
     ActiverControles();

@@ -18,8 +18,7 @@ class DialogueThesaurus : public Dialogue {
 public:
     // On the default data (DonneesVocalia::ParDefaut()).
     DialogueThesaurus();
-    // The approximate search answers from `donnees`, not owned; the rest of
-    // the window still reads the default object's dictionary and forms.
+    // Every lookup of the window answers from `donnees`, not owned.
     explicit DialogueThesaurus(DonneesVocalia& donnees);
 
     // Building blocks of the lookup flow.
@@ -104,6 +103,7 @@ private:
     std::string texteMotChoisi_;
     // Made on the first approximate search, released with the window.
     RechercheApproches approches_;
+    DonneesVocalia& donnees_;
     DemandeRecherche demandeDemarrage_;
     bool verbeAffiche_ = true;  // enabled at start-up, before anything is shown
 };

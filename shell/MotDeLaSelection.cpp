@@ -36,12 +36,17 @@ std::vector<std::string> PremiersMots(const std::string& ligne, std::size_t nomb
 }  // namespace
 
 std::string MotDeLaSelection(const std::string& selection, const CarteOptions& typesExclus) {
+    return MotDeLaSelection(SourcesParDefaut(), selection, typesExclus);
+}
+
+std::string MotDeLaSelection(const SourcesArticles& sources, const std::string& selection,
+                             const CarteOptions& typesExclus) {
     const std::vector<std::string> mots = PremiersMots(PremiereLigne(selection), MOTS_LOCUTION_MAX);
     for (std::size_t n = mots.size(); n >= 2; --n) {
         std::string locution;
         for (std::size_t i = 0; i < n; ++i) locution += (i ? " " : "") + mots[i];
         locution = SansPonctuationAutour(locution);
-        if (!RechercherTolerant(locution, typesExclus).empty()) return locution;
+        if (!RechercherTolerant(sources, locution, typesExclus).empty()) return locution;
     }
     return mots.empty() ? std::string() : SansPonctuationAutour(mots.front());
 }

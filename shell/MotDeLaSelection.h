@@ -4,6 +4,7 @@
 #include <string>
 
 #include "rendu/OptionsFiltre.h"
+#include "rendu/RechercheTolerante.h"
 
 inline constexpr std::size_t MOTS_LOCUTION_MAX = 5;
 
@@ -13,3 +14,5 @@ inline constexpr std::size_t MOTS_LOCUTION_MAX = 5;
 // cuite"); the first word alone when none is found. Without the blanks and
 // punctuation around. Empty when the selection holds no word.
 std::string MotDeLaSelection(const std::string& selection, const CarteOptions& typesExclus);
+std::string MotDeLaSelection(const SourcesArticles& sources, const std::string& selection,
+                             const CarteOptions& typesExclus);

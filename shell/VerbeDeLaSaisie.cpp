@@ -8,29 +8,37 @@
 #include "rendu/RenduArticle.h"
 
 namespace {
-bool AUnArticleVerbe(const std::string& mot) {
+bool AUnArticleVerbe(const SourcesArticles& sources, const std::string& mot) {
     if (mot.empty()) return false;
     // No sequential fallback: this runs at every key typed.
-    for (const Article& article : TrouverArticles(mot))
+    for (const Article& article : sources.dictionnaire.TrouverArticles(mot))
         if (EstVerbe(article)) return true;
     return false;
 }
 
 
 // The verb the box's text is, or is a form of; empty when none.
-std::string VerbeTape(const std::string& saisie) {
-    if (AUnArticleVerbe(saisie)) return saisie;
-    if (const std::optional<std::vector<std::string>> lemmes = Lemmes(saisie))
+std::string VerbeTape(const SourcesArticles& sources, const std::string& saisie) {
+    if (AUnArticleVerbe(sources, saisie)) return saisie;
+    if (const std::optional<std::vector<std::string>> lemmes = sources.flexions.Lemmes(saisie))
         for (const std::string& lemme : *lemmes)
-            if (AUnArticleVerbe(lemme)) return lemme;
+            if (AUnArticleVerbe(sources, lemme)) return lemme;
     return {};
 }
 }  // namespace
 
 std::string VerbeDeLaSaisie(const std::string& saisie, const std::string& motAffiche) {
-    if (std::string verbe = VerbeTape(saisie); !verbe.empty()) return verbe;
-    if (AUnArticleVerbe(motAffiche)) return motAffiche;
+    return VerbeDeLaSaisie(SourcesParDefaut(), saisie, motAffiche);
+}
+
+std::string VerbeDeLaSaisie(const SourcesArticles& sources, const std::string& saisie, const std::string& motAffiche) {
+    if (std::string verbe = VerbeTape(sources, saisie); !verbe.empty()) return verbe;
+    if (AUnArticleVerbe(sources, motAffiche)) return motAffiche;
     return saisie;
 }
 
-bool SaisieDonneUnVerbe(const std::string& saisie) { return !VerbeTape(saisie).empty(); }
+bool SaisieDonneUnVerbe(const std::string& saisie) { return SaisieDonneUnVerbe(SourcesParDefaut(), saisie); }
+
+bool SaisieDonneUnVerbe(const SourcesArticles& sources, const std::string& saisie) {
+    return !VerbeTape(sources, saisie).empty();
+}

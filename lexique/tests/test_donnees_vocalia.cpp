@@ -13,6 +13,9 @@
 #include "data/IndexFlexions.h"
 #include "index/ChargeIndex.h"
 #include "lexique/DonneesVocalia.h"
+#include "rendu/OptionsFiltre.h"
+#include "rendu/RechercheTolerante.h"
+#include "rendu/VoisinageSaisie.h"
 
 namespace {
 
@@ -56,8 +59,9 @@ void Remplir(DonneesVocalia& donnees, const JeuEssai& jeu) {
     if (!jeu.regles.empty()) donnees.Approches().InstallerRegles(jeu.regles);
 }
 
-const JeuEssai JEU_A{{"maison", "moisson"}, {{"maisons", {"maison"}}}, {"maison"}, "m:M\na:A\ni:I\ns:S\n"};
-const JeuEssai JEU_B{{"raison"}, {{"raisons", {"raison"}}, {"maisons", {"raison"}}}, {"maisons"}, ""};
+// Headwords in French order; "p\xE2te" and "p\xE2t\xE9" share their accent-free form.
+const JeuEssai JEU_A{{"maison", "moisson", "p\xE2te"}, {{"maisons", {"maison"}}}, {"maison"}, "m:M\na:A\ni:I\ns:S\n"};
+const JeuEssai JEU_B{{"p\xE2t\xE9", "raison"}, {{"raisons", {"raison"}}, {"maisons", {"raison"}}}, {"maisons"}, ""};
 
 class DeuxJeux : public testing::Test {
 protected:
@@ -79,7 +83,9 @@ TEST_F(DeuxJeux, ChaqueDictionnaireRepondDeSesArticles) {
                            Cas{&b, "raison", true}, Cas{&b, "maison", false}, Cas{&b, "moisson", false}}) {
         const std::vector<Article> trouves = cas.donnees->Dictionnaire().TrouverArticles(cas.mot);
         EXPECT_EQ(trouves.size(), cas.present ? 1u : 0u) << cas.mot;
-        if (!trouves.empty()) EXPECT_EQ(trouves.front().mot, cas.mot);
+        if (!trouves.empty()) {
+            EXPECT_EQ(trouves.front().mot, cas.mot);
+        }
     }
     EXPECT_EQ(a.Dictionnaire().NombreArticles(), JEU_A.titres.size());
     EXPECT_EQ(b.Dictionnaire().NombreArticles(), JEU_B.titres.size());
@@ -107,6 +113,50 @@ TEST_F(DeuxJeux, ChaqueMoteurChercheDansSesIndexEtSesRegles) {
     EXPECT_EQ(a.Approches().CachePhonetique().count("maisons/maisson"), 0u);
     EXPECT_EQ(b.Approches().CachePhonetique().count("maisons/maisson"), 1u);
     EXPECT_EQ(b.Approches().CachePhonetique().count("maison/maisson"), 0u);
+}
+
+Mots MotsMontres(const std::vector<MotAffiche>& trouves) {
+    Mots mots;
+    for (const MotAffiche& trouve : trouves) {
+        mots.push_back(trouve.mot);
+        EXPECT_FALSE(trouve.articles.empty()) << trouve.mot;
+        for (const Article& article : trouve.articles) EXPECT_EQ(article.mot, trouve.mot);
+    }
+    return mots;
+}
+
+TEST_F(DeuxJeux, ChaqueRechercheTolerantePasseParSesDonnees) {
+    struct Cas {
+        DonneesVocalia* donnees;
+        const char* saisie;
+        Mots montres;
+    };
+    const Cas table[] = {
+        {&a, "maisons", {"maison"}},  // through its own forms
+        {&b, "maisons", {"raison"}},
+        {&a, "pate", {"p\xE2te"}},  // through its own accent-free headwords
+        {&b, "pate", {"p\xE2t\xE9"}},
+        {&a, "PATE", {"p\xE2te"}},
+        {&b, "(Raison)", {"raison"}},
+        {&a, "raison", {}},
+        {&b, "moisson", {}},
+    };
+    for (const Cas& cas : table)
+        EXPECT_EQ(MotsMontres(RechercherTolerant(cas.donnees->Articles(), cas.saisie, {})), cas.montres) << cas.saisie;
+}
+
+TEST_F(DeuxJeux, ChaqueListeEtChaqueMotResoluViennentDeSesDonnees) {
+    const CarteOptions argotExclu{{"argot", true}};
+    EXPECT_EQ(FiltrerMots(a.Dictionnaire(), {"raison", "maison", "moisson"}, argotExclu), (Mots{"maison", "moisson"}));
+    EXPECT_EQ(FiltrerMots(b.Dictionnaire(), {"raison", "maison", "moisson"}, argotExclu), Mots{"raison"});
+    EXPECT_EQ(TeteLaPlusProche(a.Dictionnaire(), "mo"), "moisson");
+    EXPECT_EQ(TeteLaPlusProche(b.Dictionnaire(), "r"), "raison");
+    EXPECT_EQ(FenetreDeLaSaisie(a.Dictionnaire(), "mo").mots, JEU_A.titres);
+    EXPECT_EQ(FenetreDeLaSaisie(b.Dictionnaire(), "r").mots, JEU_B.titres);
+    EXPECT_EQ(ResoudreMot(a.Dictionnaire(), a.Flexions(), "maisons"), std::optional<std::string>("maison"));
+    EXPECT_EQ(ResoudreMot(b.Dictionnaire(), b.Flexions(), "maisons"), std::optional<std::string>("raison"));
+    EXPECT_EQ(ResoudreMot(b.Dictionnaire(), b.Flexions(), "Raison"), std::optional<std::string>("raison"));
+    EXPECT_EQ(ResoudreMot(a.Dictionnaire(), a.Flexions(), "raisons"), std::nullopt);
 }
 
 TEST_F(DeuxJeux, NouvellesReglesOublientLesDistancesMesurees) {

@@ -58,13 +58,13 @@ ResultatDico Introuvable(DonneesVocalia& donnees, const std::string& tape, const
     ResultatDico r;
     r.code = CODE_INTROUVABLE;
     r.erreurs = "introuvable : " + Utf8(Elaguer(tape)) + '\n';
-    const std::vector<std::string> approches = FiltrerMots(RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
+    const std::vector<std::string> approches = FiltrerMots(donnees.Dictionnaire(), RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
     if (!approches.empty()) r.erreurs += Utf8("mots approch\xE9s : " + Joindre(approches, APPROCHES_PROPOSES)) + '\n';
     return r;
 }
 
 ResultatDico Articles(DonneesVocalia& donnees, const std::string& tape, const OptionsFiltre& options, int largeur) {
-    const std::vector<MotAffiche> trouves = RechercherTolerant(tape, options.TypesExclus);
+    const std::vector<MotAffiche> trouves = RechercherTolerant(donnees.Articles(), tape, options.TypesExclus);
     if (trouves.empty()) return Introuvable(donnees, tape, options.TypesExclus);
     ResultatDico r;
     r.code = CODE_TROUVE;
@@ -91,8 +91,8 @@ std::string VerbeAConjuguer(const std::string& tape, const std::vector<MotAffich
     return NettoyerSaisie(tape);
 }
 
-ResultatDico Conjugaison(const std::string& tape, const CarteOptions& typesExclus) {
-    const std::string verbe = VerbeAConjuguer(tape, RechercherTolerant(tape, typesExclus));
+ResultatDico Conjugaison(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
+    const std::string verbe = VerbeAConjuguer(tape, RechercherTolerant(donnees.Articles(), tape, typesExclus));
     ResultatDico r;
     std::string chemin;
     std::string texte;
@@ -111,7 +111,7 @@ ResultatDico Conjugaison(const std::string& tape, const CarteOptions& typesExclu
 ResultatDico PleinTexte(DonneesVocalia& donnees, const std::string& tape, bool dansExemples, const CarteOptions& typesExclus) {
     // The text is searched byte for byte, capitals included, as the window does.
     const std::string texte = NettoyerSaisie(tape);
-    const std::vector<std::string> mots = FiltrerMots(donnees.Dictionnaire().RechercherPleinTexte(texte, dansExemples), typesExclus);
+    const std::vector<std::string> mots = FiltrerMots(donnees.Dictionnaire(), donnees.Dictionnaire().RechercherPleinTexte(texte, dansExemples), typesExclus);
     ResultatDico r;
     if (mots.empty()) {
         r.erreurs = Utf8("aucun sens ne contient " + std::string("\xAB ") + texte + " \xBB") + '\n';
@@ -123,7 +123,7 @@ ResultatDico PleinTexte(DonneesVocalia& donnees, const std::string& tape, bool d
 }
 
 ResultatDico Approches(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
-    const std::vector<std::string> mots = FiltrerMots(RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
+    const std::vector<std::string> mots = FiltrerMots(donnees.Dictionnaire(), RechercheApproches(donnees.Approches()).Rechercher(NettoyerSaisie(tape)), typesExclus);
     ResultatDico r;
     if (mots.empty()) {
         r.erreurs = Utf8("Aucun mot approch\xE9 n'a \xE9t\xE9 trouv\xE9") + '\n';
@@ -138,19 +138,19 @@ ResultatDico Approches(DonneesVocalia& donnees, const std::string& tape, const C
 // is no word, around the place it would have, as the window's list follows
 // the typing.
 ResultatDico Liste(DonneesVocalia& donnees, const std::string& tape, const CarteOptions& typesExclus) {
-    const std::vector<MotAffiche> trouves = RechercherTolerant(tape, typesExclus);
+    const std::vector<MotAffiche> trouves = RechercherTolerant(donnees.Articles(), tape, typesExclus);
     ResultatDico r;
     std::string mot;
     if (!trouves.empty()) {
         mot = trouves.front().mot;
         r.erreurs = LigneChangement(tape, {mot});
     } else {
-        mot = TeteLaPlusProche(tape);
+        mot = TeteLaPlusProche(donnees.Dictionnaire(), tape);
         if (mot.empty()) return Introuvable(donnees, tape, typesExclus);
         r.erreurs = Guillemets(Elaguer(tape)) + Utf8(" n'est pas une entr\xE9" "e ; la plus proche : " + mot) + '\n';
     }
     const FenetreListe fenetre = donnees.Dictionnaire().FenetreMots(mot, MOTS_APRES, MOTS_AVANT);
-    const std::vector<std::string> mots = FiltrerMots(fenetre.mots, typesExclus);
+    const std::vector<std::string> mots = FiltrerMots(donnees.Dictionnaire(), fenetre.mots, typesExclus);
     r.code = CODE_TROUVE;
     for (const std::string& m : mots) r.sortie += (m == mot ? "> " : "  ") + Utf8(m) + '\n';
     return r;
@@ -171,7 +171,7 @@ ResultatDico ExecuterDico(const ArgumentsDico& arguments, int largeur, DonneesVo
     switch (arguments.mode) {
         case ModeDico::Articles: return Articles(donnees, tape, arguments.options, largeur);
         case ModeDico::Approches: return Approches(donnees, tape, typesExclus);
-        case ModeDico::Conjugaison: return Conjugaison(tape, typesExclus);
+        case ModeDico::Conjugaison: return Conjugaison(donnees, tape, typesExclus);
         case ModeDico::PleinTexte: return PleinTexte(donnees, tape, arguments.dansExemples, typesExclus);
         case ModeDico::Liste: return Liste(donnees, tape, typesExclus);
         case ModeDico::Aide:
