@@ -110,6 +110,15 @@ bool LireEnTeteListe(Curseur& curseur, std::size_t& nombre) {
            curseur.Nombre(OCTETS_MIN_ELEMENT_LISTE, nombre);
 }
 
+// A table's markers, its total (skipped) and its pair count, bounded by
+// what is left of the block.
+bool LireEnTeteTable(Curseur& curseur, std::size_t& nombre) {
+    std::int32_t total = 0;
+    return curseur.Attendre(BALISE_TABLE) && curseur.Attendre(BALISE_TRES_LONGUE) &&
+           curseur.Attendre(BALISE_TRES_LONGUE) && curseur.Entier32(total) &&
+           curseur.Nombre(OCTETS_MIN_ELEMENT_TABLE, nombre);
+}
+
 }  // namespace
 
 FluxBaliseLecteur::FluxBaliseLecteur(const unsigned char* octets, std::size_t taille)
@@ -191,12 +200,8 @@ bool FluxBaliseLecteur::LireListeVues(std::vector<std::string_view>& valeur) {
 
 bool FluxBaliseLecteur::SauterTable() {
     Curseur curseur(octets_, taille_, position_);
-    std::int32_t total = 0;
     std::size_t nombre = 0;
-    if (!curseur.Attendre(BALISE_TABLE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
-        !curseur.Attendre(BALISE_TRES_LONGUE) || !curseur.Entier32(total) ||
-        !curseur.Nombre(OCTETS_MIN_ELEMENT_TABLE, nombre))
-        return false;
+    if (!LireEnTeteTable(curseur, nombre)) return false;
     std::string_view cle, texte;
     for (std::size_t i = 0; i < nombre; ++i)
         if (!curseur.VueComptee(cle) || !curseur.VueComptee(texte)) return false;
@@ -206,12 +211,8 @@ bool FluxBaliseLecteur::SauterTable() {
 
 bool FluxBaliseLecteur::LireTable(std::map<std::string, std::string>& valeur) {
     Curseur curseur(octets_, taille_, position_);
-    std::int32_t total = 0;
     std::size_t nombre = 0;
-    if (!curseur.Attendre(BALISE_TABLE) || !curseur.Attendre(BALISE_TRES_LONGUE) ||
-        !curseur.Attendre(BALISE_TRES_LONGUE) || !curseur.Entier32(total) ||
-        !curseur.Nombre(OCTETS_MIN_ELEMENT_TABLE, nombre))
-        return false;
+    if (!LireEnTeteTable(curseur, nombre)) return false;
     std::map<std::string, std::string> lu;
     for (std::size_t i = 0; i < nombre; ++i) {
         std::string cle, texte;
